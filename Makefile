@@ -1,0 +1,29 @@
+# Hueprobe: `make run` opens the program, `make test` runs the whole suite.
+# Both install any missing Debian packages first and build out of tree.
+
+BUILD_DIR ?= build
+BUILD_TYPE ?= RelWithDebInfo
+JOBS ?= $(shell nproc 2>/dev/null || echo 2)
+
+.PHONY: all build run test clean
+
+all: build
+
+$(BUILD_DIR)/CMakeCache.txt:
+	cmake -S . -B $(BUILD_DIR) -DCMAKE_BUILD_TYPE=$(BUILD_TYPE)
+
+build: $(BUILD_DIR)/CMakeCache.txt
+	cmake --build $(BUILD_DIR) --parallel $(JOBS)
+
+run:
+	tools/install-deps run
+	$(MAKE) build
+	$(BUILD_DIR)/app/hueprobe
+
+test:
+	tools/install-deps test
+	$(MAKE) build
+	ctest --test-dir $(BUILD_DIR) --output-on-failure --no-tests=error
+
+clean:
+	rm -rf $(BUILD_DIR)

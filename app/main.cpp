@@ -1,0 +1,10 @@
+#include "frmMain.h"
+
+#include <QApplication>
+
+int main(int argc, char* argv[]) {
+    QApplication app(argc, argv);
+    hueprobe::frmMain window;
+    window.show();
+    return QApplication::exec();
+}

@@ -1,0 +1,89 @@
+#pragma once
+
+#include <QColor>
+#include <QFont>
+#include <QHash>
+#include <QRect>
+#include <QString>
+#include <QWidget>
+
+#include <initializer_list>
+
+// Windows in Hueprobe are drawn from a fixed design: each control has a place in
+// twips, a tab position, a text, colours and a font. This layer turns such a
+// design table into widgets, so each window's class holds its design as data.
+namespace hueprobe::design {
+
+// 1440 twips make an inch; at 96 dpi that is 15 twips to a pixel. Qt scales
+// device-independent pixels on high-density screens, so this stays exact.
+inline constexpr int TwipsPerPixel = 15;
+
+constexpr int pixels(int twips) { return (twips + TwipsPerPixel / 2) / TwipsPerPixel; }
+
+struct Twips {
+    int left = 0;
+    int top = 0;
+    int width = 0;
+    int height = 0;
+
+    constexpr QRect toPixels() const {
+        return {pixels(left), pixels(top), pixels(width), pixels(height)};
+    }
+};
+
+enum class Kind {
+    Label,          // a text or colour box; takes no focus
+    ChannelBar,     // horizontal scroll bar for one channel, 0 to 255
+    PickList,       // drop-down list with an editable text field
+    Button,         // push button
+};
+
+inline constexpr int NoColour = -1; // keep the toolkit's colour
+inline constexpr int NoTab = -1;    // takes no focus
+
+enum Style : unsigned {
+    Plain = 0,
+    RightAligned = 1 << 0,
+    SunkenBorder = 1 << 1, // thin sunken border, two pixels inside the size
+    AutoSize = 1 << 2,     // the label sizes itself to its text, keeping its top-left corner
+};
+
+struct Control {
+    const char* name = nullptr;
+    Kind kind = Kind::Label;
+    Twips place;
+    int tab = NoTab;
+    const char* text = nullptr; // UTF-8
+    int textColour = NoColour;  // 0xRRGGBB
+    int background = NoColour;  // 0xRRGGBB
+    double points = 0;          // 0: the default user-interface font
+    unsigned style = Plain;
+    const char* tooltip = nullptr;
+};
+
+// The window's Japanese Gothic face at the given size.
+QFont gothicFont(double points);
+
+// Colours of a widget: its text and its own background; an invalid colour
+// leaves that one as the toolkit draws it.
+void setColours(QWidget* widget, const QColor& text, const QColor& background);
+
+// The widgets built from one design table, by control name.
+class Built {
+public:
+    template <class W> W* get(const char* name) const {
+        auto* widget = qobject_cast<W*>(widgets_.value(QString::fromLatin1(name)));
+        if (!widget)
+            qFatal("Hueprobe design has no %s named %s", W::staticMetaObject.className(), name);
+        return widget;
+    }
+
+private:
+    friend Built build(QWidget*, std::initializer_list<Control>);
+    QHash<QString, QWidget*> widgets_;
+};
+
+// Creates every control of the design as a child of window, places it and chains the focusable ones in the design's tab order.
+Built build(QWidget* window, std::initializer_list<Control> design);
+
+} // namespace hueprobe::design

@@ -1,0 +1,28 @@
+#include "PickListComboBox.h"
+
+#include <QLineEdit>
+
+namespace hueprobe {
+
+PickListComboBox::PickListComboBox(QWidget* parent)
+    : QComboBox(parent) {
+    setEditable(true);
+    setInsertPolicy(NoInsert);
+    // Without a completer, typing fills in nothing and picks nothing.
+    setCompleter(nullptr);
+    // QComboBox treats Enter on a matching text, and leaving the field while
+    // the text matches an entry, as a pick. Here the text field is only text.
+    disconnect(lineEdit(), SIGNAL(returnPressed()), this, nullptr);
+    disconnect(lineEdit(), SIGNAL(editingFinished()), this, nullptr);
+}
+
+void PickListComboBox::AddItems(const QStringList& items) {
+    const QString text = currentText();
+    const bool hadSelection = currentIndex() >= 0;
+    addItems(items);
+    if (!hadSelection)
+        setCurrentIndex(-1); // QComboBox selects the first entry added to an empty list
+    setEditText(text);
+}
+
+} // namespace hueprobe

@@ -1,0 +1,190 @@
+#include "frmMain.h"
+
+#include "ChannelScrollBar.h"
+#include "ColorChart.h"
+#include "FormDesign.h"
+#include "HexCodec.h"
+#include "PickListComboBox.h"
+
+#include <QApplication>
+#include <QLabel>
+#include <QMenuBar>
+#include <QPushButton>
+
+namespace hueprobe {
+
+namespace {
+
+using namespace design;
+
+// Client area below the menu bar, in twips (540 x 316 pixels).
+constexpr Twips ClientArea{0, 0, 8100, 4740};
+
+constexpr int Red = 0xFF0000;
+constexpr int Green = 0x00FF00;
+constexpr int Blue = 0x0000FF;
+
+// clang-format off
+const std::initializer_list<Control> Design = {
+    {.name = "scrColor(0)",   .kind = Kind::ChannelBar, .place = {1200,  360, 5120,  495}, .tab = 0},
+    {.name = "scrColor(1)",   .kind = Kind::ChannelBar, .place = {1200, 1080, 5120,  495}, .tab = 1},
+    {.name = "scrColor(2)",   .kind = Kind::ChannelBar, .place = {1200, 1800, 5120,  495}, .tab = 2},
+    {.name = "lblColor",      .kind = Kind::Label,      .place = {2880, 2640, 4995, 1875}, .tab = 3,
+     .points = 12, .style = RightAligned | SunkenBorder},
+    {.name = "Label2",        .kind = Kind::Label,      .place = { 120,  360,  990,  360}, .tab = 4,
+     .text = "赤（Ｒ）", .textColour = Red, .points = 18, .style = AutoSize},
+    {.name = "Label3",        .kind = Kind::Label,      .place = { 120, 1080, 1005,  360}, .tab = 5,
+     .text = "緑（Ｇ）", .textColour = Green, .points = 18, .style = AutoSize},
+    {.name = "Label4",        .kind = Kind::Label,      .place = { 120, 1800, 1005,  360}, .tab = 6,
+     .text = "青（Ｂ）", .textColour = Blue, .points = 18, .style = AutoSize},
+    {.name = "Label5",        .kind = Kind::Label,      .place = {6360,    0,  810,  240}, .tab = 7,
+     .text = "１０進法", .points = 12, .style = AutoSize},
+    {.name = "Label6",        .kind = Kind::Label,      .place = {7200,    0,  810,  240}, .tab = 8,
+     .text = "１６進法", .points = 12, .style = AutoSize},
+    {.name = "lblColor10(0)", .kind = Kind::Label,      .place = {6480,  360,  600,  420}, .tab = 9,
+     .background = Red, .points = 18, .style = RightAligned | SunkenBorder,
+     .tooltip = "赤（１０進法）"},
+    {.name = "lblColor16(0)", .kind = Kind::Label,      .place = {7320,  360,  540,  420}, .tab = 10,
+     .background = Red, .points = 18, .style = RightAligned | SunkenBorder,
+     .tooltip = "赤（１６進法）"},
+    {.name = "lblColor10(1)", .kind = Kind::Label,      .place = {6480, 1080,  600,  420}, .tab = 11,
+     .background = Green, .points = 18, .style = RightAligned | SunkenBorder,
+     .tooltip = "緑（１０進法）"},
+    {.name = "lblColor16(1)", .kind = Kind::Label,      .place = {7320, 1080,  540,  420}, .tab = 12,
+     .background = Green, .points = 18, .style = RightAligned | SunkenBorder,
+     .tooltip = "緑（１６進法）"},
+    {.name = "lblColor10(2)", .kind = Kind::Label,      .place = {6480, 1800,  600,  420}, .tab = 13,
+     .background = Blue, .points = 18, .style = RightAligned | SunkenBorder,
+     .tooltip = "青（１０進法）"},
+    {.name = "lblColor16(2)", .kind = Kind::Label,      .place = {7320, 1800,  540,  420}, .tab = 14,
+     .background = Blue, .points = 18, .style = RightAligned | SunkenBorder,
+     .tooltip = "青（１６進法）"},
+    {.name = "cmb140",        .kind = Kind::PickList,   .place = { 240, 3000, 2175,  300}, .tab = 15,
+     .text = "White", .tooltip = "HTML用カラーチャート"},
+    {.name = "Label1",        .kind = Kind::Label,      .place = { 360, 2640, 1815,  180}, .tab = 16,
+     .text = "カラーチャート（１４０色）", .style = AutoSize},
+    {.name = "Command1",      .kind = Kind::Button,     .place = { 240, 3600, 2175,  855}, .tab = 17,
+     .text = "クリップボードにコピー", .tooltip = "１６進数でクリップボードにコピーします"},
+};
+// clang-format on
+
+QString ascii(const std::string& text) { return QString::fromLatin1(text); }
+
+QColor toQColor(const Channels& colour) {
+    return QColor(colour.at(0), colour.at(1), colour.at(2));
+}
+
+} // namespace
+
+frmMain::frmMain(QWidget* parent)
+    : QMainWindow(parent) {
+    setWindowTitle(QStringLiteral("Hueprobe"));
+    buildControls();
+    buildMenus();
+    const QRect area = ClientArea.toPixels();
+    resize(area.width(), area.height() + menuBar()->sizeHint().height());
+    Form_Load();
+}
+
+void frmMain::buildControls() {
+    auto* client = new QWidget(this);
+    setCentralWidget(client);
+    const Built built = build(client, Design);
+    for (int i = 0; i < ChannelCount; ++i) {
+        const QByteArray index = QByteArray::number(i);
+        scrColor.at(i) = built.get<ChannelScrollBar>("scrColor(" + index + ")");
+        lblColor10.at(i) = built.get<QLabel>("lblColor10(" + index + ")");
+        lblColor16.at(i) = built.get<QLabel>("lblColor16(" + index + ")");
+        connect(scrColor.at(i), &QAbstractSlider::valueChanged, this,
+                [this, i] { scrColor_Change(i); });
+    }
+    lblColor = built.get<QLabel>("lblColor");
+    cmb140 = built.get<PickListComboBox>("cmb140");
+    Command1 = built.get<QPushButton>("Command1");
+    connect(cmb140, &QComboBox::activated, this, &frmMain::cmb140_Click);
+    scrColor.at(0)->setFocus();
+}
+
+void frmMain::buildMenus() {
+    QMenu* mnuFile = menuBar()->addMenu(QStringLiteral("ファイル(&F)"));
+    mnuFile->setObjectName(QStringLiteral("mnuFile"));
+    QAction* mnuEnd = mnuFile->addAction(QStringLiteral("終わる"), this, &frmMain::mnuEnd_Click);
+    mnuEnd->setObjectName(QStringLiteral("mnuEnd"));
+
+    QMenu* mnuFunction = menuBar()->addMenu(QStringLiteral("機能(&F)"));
+    mnuFunction->setObjectName(QStringLiteral("mnuFunction"));
+    QAction* mnuClip = mnuFunction->addAction(QStringLiteral("クリップボード機能"));
+    mnuClip->setObjectName(QStringLiteral("mnuClip"));
+
+    QMenu* mnuHelp = menuBar()->addMenu(QStringLiteral("ヘルプ(&H)"));
+    mnuHelp->setObjectName(QStringLiteral("mnuHelp"));
+    QAction* mnuVersion = mnuHelp->addAction(QStringLiteral("バージョン情報"));
+    mnuVersion->setObjectName(QStringLiteral("mnuVersion"));
+}
+
+void frmMain::Form_Load() {
+    for (int i = 0; i < ChannelCount; ++i) {
+        lblColor10.at(i)->setText(QStringLiteral("0"));
+        lblColor16.at(i)->setText(QStringLiteral("0"));
+        scrColor.at(i)->setValue(0);
+    }
+    setColours(lblColor, Qt::white, Qt::black);
+    lblColor->setText(QStringLiteral("000000"));
+    For140();
+}
+
+void frmMain::For140() {
+    QStringList names;
+    names.reserve(ColorChartRows);
+    for (const ChartRow& row : ColorChart)
+        names.append(QString::fromLatin1(row.name.data(), qsizetype(row.name.size())));
+    cmb140->AddItems(names);
+}
+
+void frmMain::scrColor_Change(int Index) {
+    Int16& channel = Module1.intColor.at(Index);
+    channel = checkedInt16(scrColor.at(Index)->value(), "scroll bar value");
+    SetColor(channel, Index);
+}
+
+void frmMain::SetColor(Int16& value, int index) {
+    if (value > 255)
+        value = 255;
+    if (value < 0)
+        value = 0;
+    scrColor.at(index)->setValue(value);
+    ShowChannelTexts(index, value);
+    RefreshSwatch();
+}
+
+void frmMain::ForCmb() {
+    for (int i = 0; i < ChannelCount; ++i) {
+        const Int16 value = Module1.intColor.at(i);
+        scrColor.at(i)->setValue(value); // runs scrColor_Change(i) when it moves the bar
+        ShowChannelTexts(i, value);
+        RefreshSwatch();
+    }
+}
+
+void frmMain::cmb140_Click() {
+    Color140(cmb140->currentIndex());
+    ForCmb();
+}
+
+void frmMain::ShowChannelTexts(int index, Int16 value) {
+    lblColor10.at(index)->setText(ascii(DecimalText(value)));
+    lblColor16.at(index)->setText(ascii(ShortHex(value)));
+}
+
+void frmMain::RefreshSwatch() {
+    const Channels& colour = Module1.intColor;
+    setColours(lblColor, toQColor(InverseColor(colour)), toQColor(colour));
+    for (int i = 0; i < ChannelCount; ++i)
+        Module1.strHex.at(i) = ToHex(colour.at(i));
+    Module1.strColor = SixDigitCode(Module1.strHex);
+    lblColor->setText(ascii(Module1.strColor));
+}
+
+void frmMain::mnuEnd_Click() { QApplication::exit(0); }
+
+} // namespace hueprobe
