@@ -9,8 +9,6 @@
 
 namespace hueprobe {
 
-using Channels = std::array<Int16, ChannelCount>;
-
 // Upper-case hexadecimal digits without leading zeros: 0 -> "0", 255 -> "FF".
 // A negative value is written as its 16-bit two's complement ("FFFF" for -1).
 std::string ShortHex(Int16 value);
