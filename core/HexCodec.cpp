@@ -21,7 +21,9 @@ std::string ToHex(Int16 value) {
     return text.size() == 2 ? text : "0" + text;
 }
 
-std::string DecimalText(Int16 value) { return std::to_string(value); }
+std::string DecimalText(Int16 value) {
+    return std::to_string(value);
+}
 
 Int16 to10sub(std::string_view text) {
     if (text.size() == 1) {

@@ -57,8 +57,9 @@ void ChannelScrollBar::paintEvent(QPaintEvent* event) {
     initStyleOption(&bar);
     QStyleOptionFocusRect focus;
     focus.initFrom(this);
-    focus.rect = style()->subControlRect(QStyle::CC_ScrollBar, &bar, QStyle::SC_ScrollBarSlider,
-                                         this).adjusted(1, 1, -1, -1);
+    focus.rect = style()
+                     ->subControlRect(QStyle::CC_ScrollBar, &bar, QStyle::SC_ScrollBarSlider, this)
+                     .adjusted(1, 1, -1, -1);
     QStylePainter painter(this);
     painter.drawPrimitive(QStyle::PE_FrameFocusRect, focus);
 }

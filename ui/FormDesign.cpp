@@ -38,7 +38,9 @@ void setColours(QWidget* widget, const QColor& text, const QColor& background) {
 
 namespace {
 
-QColor designColour(int rgb) { return rgb == NoColour ? QColor() : QColor::fromRgb(QRgb(rgb)); }
+QColor designColour(int rgb) {
+    return rgb == NoColour ? QColor() : QColor::fromRgb(QRgb(rgb));
+}
 
 QLabel* makeLabel(const Control& control, QWidget* parent) {
     auto* label = new QLabel(parent);

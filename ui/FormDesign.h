@@ -18,7 +18,9 @@ namespace hueprobe::design {
 // device-independent pixels on high-density screens, so this stays exact.
 inline constexpr int TwipsPerPixel = 15;
 
-constexpr int pixels(int twips) { return (twips + TwipsPerPixel / 2) / TwipsPerPixel; }
+constexpr int pixels(int twips) {
+    return (twips + TwipsPerPixel / 2) / TwipsPerPixel;
+}
 
 struct Twips {
     int left = 0;
@@ -32,10 +34,10 @@ struct Twips {
 };
 
 enum class Kind {
-    Label,          // a text or colour box; takes no focus
-    ChannelBar,     // horizontal scroll bar for one channel, 0 to 255
-    PickList,       // drop-down list with an editable text field
-    Button,         // push button
+    Label,      // a text or colour box; takes no focus
+    ChannelBar, // horizontal scroll bar for one channel, 0 to 255
+    PickList,   // drop-down list with an editable text field
+    Button,     // push button
 };
 
 inline constexpr int NoColour = -1; // keep the toolkit's colour
@@ -83,7 +85,8 @@ private:
     QHash<QString, QWidget*> widgets_;
 };
 
-// Creates every control of the design as a child of window, places it and chains the focusable ones in the design's tab order.
+// Creates every control of the design as a child of window, places it and chains the focusable ones
+// in the design's tab order.
 Built build(QWidget* window, std::initializer_list<Control> design);
 
 } // namespace hueprobe::design

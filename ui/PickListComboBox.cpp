@@ -10,9 +10,8 @@ PickListComboBox::PickListComboBox(QWidget* parent)
     setInsertPolicy(NoInsert);
     // Without a completer, typing fills in nothing and picks nothing.
     setCompleter(nullptr);
-    // QComboBox treats Enter on a matching text, and leaving the field while
-    // the text matches an entry, as a pick. Here the text field is only text.
-    disconnect(lineEdit(), SIGNAL(returnPressed()), this, nullptr);
+    // QComboBox takes the end of an edit (Enter, or leaving the field) on a
+    // text that matches an entry as a pick. Here the text field is only text.
     disconnect(lineEdit(), SIGNAL(editingFinished()), this, nullptr);
 }
 

@@ -1,5 +1,6 @@
 #include "frmMain.h"
 
+#include "AccessKeyMenuBar.h"
 #include "ChannelScrollBar.h"
 #include "ColorChart.h"
 #include "FormDesign.h"
@@ -68,7 +69,9 @@ const std::initializer_list<Control> Design = {
 };
 // clang-format on
 
-QString ascii(const std::string& text) { return QString::fromLatin1(text); }
+QString ascii(const std::string& text) {
+    return QString::fromLatin1(text);
+}
 
 QColor toQColor(const Channels& colour) {
     return QColor(colour.at(0), colour.at(1), colour.at(2));
@@ -106,6 +109,7 @@ void frmMain::buildControls() {
 }
 
 void frmMain::buildMenus() {
+    setMenuBar(new AccessKeyMenuBar(this)); // File and Functions share the access key F
     QMenu* mnuFile = menuBar()->addMenu(QStringLiteral("ファイル(&F)"));
     mnuFile->setObjectName(QStringLiteral("mnuFile"));
     QAction* mnuEnd = mnuFile->addAction(QStringLiteral("終わる"), this, &frmMain::mnuEnd_Click);
@@ -185,6 +189,8 @@ void frmMain::RefreshSwatch() {
     lblColor->setText(ascii(Module1.strColor));
 }
 
-void frmMain::mnuEnd_Click() { QApplication::exit(0); }
+void frmMain::mnuEnd_Click() {
+    QApplication::exit(0);
+}
 
 } // namespace hueprobe

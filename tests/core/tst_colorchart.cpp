@@ -59,8 +59,8 @@ void TestColorChart::holdsEveryWebColourOnceBesidesSpellingVariants() {
     // Web pages also know the British "grey" spellings, a colour added to
     // the web later, and "transparent"; the chart lists each colour once.
     for (const QString& name : absent) {
-        const bool greySpelling = name.contains(QStringLiteral("grey"))
-                               && listed.contains(QString(name).replace("grey", "gray"));
+        const bool greySpelling = name.contains(QStringLiteral("grey")) &&
+                                  listed.contains(QString(name).replace("grey", "gray"));
         QVERIFY2(greySpelling || name == "rebeccapurple" || name == "transparent",
                  qPrintable("missing from the chart: " + name));
     }

@@ -40,10 +40,10 @@ void TestHexCodec::channelTexts_data() {
     QTest::newRow("nine") << 9 << std::string("9") << std::string("09") << std::string("9");
     QTest::newRow("first letter") << 10 << std::string("A") << std::string("0A")
                                   << std::string("10");
-    QTest::newRow("last one-digit") << 15 << std::string("F") << std::string("0F")
-                                    << std::string("15");
-    QTest::newRow("first two-digit") << 16 << std::string("10") << std::string("10")
-                                     << std::string("16");
+    QTest::newRow("last one-digit")
+        << 15 << std::string("F") << std::string("0F") << std::string("15");
+    QTest::newRow("first two-digit")
+        << 16 << std::string("10") << std::string("10") << std::string("16");
     QTest::newRow("middle") << 128 << std::string("80") << std::string("80") << std::string("128");
     QTest::newRow("full") << 255 << std::string("FF") << std::string("FF") << std::string("255");
     // Outside a channel's range the rules still hold as written: one "0" in
