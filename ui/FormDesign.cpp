@@ -78,6 +78,17 @@ void setText(QWidget* widget, const QString& text) {
         combo->setEditText(text);
 }
 
+void condenseToFit(QWidget* widget, const QString& widest) {
+    const QRect room = widget->contentsRect();
+    QFont font = widget->font();
+    for (int stretch = 100; stretch > 50; --stretch) {
+        font.setStretch(stretch);
+        if (QFontMetrics(font).boundingRect(room, Qt::AlignRight, widest).width() <= room.width())
+            break;
+    }
+    widget->setFont(font);
+}
+
 QWidget* make(const Control& control, QWidget* parent) {
     QWidget* widget = makeWidget(control, parent);
     widget->setObjectName(QString::fromLatin1(control.name));
@@ -89,6 +100,8 @@ QWidget* make(const Control& control, QWidget* parent) {
         widget->setToolTip(QString::fromUtf8(control.tooltip));
     if (control.text)
         setText(widget, QString::fromUtf8(control.text));
+    if (control.widest)
+        condenseToFit(widget, QString::fromUtf8(control.widest));
     if (control.style & AutoSize)
         widget->resize(widget->sizeHint()); // the top-left corner stays where it was
     return widget;

@@ -61,6 +61,10 @@ struct Control {
     double points = 0;          // 0: the default user-interface font
     unsigned style = Plain;
     const char* tooltip = nullptr;
+    // The widest text the control will show. Where the Gothic face at hand is
+    // wider than the one the design was drawn with, the font is condensed just
+    // enough for that text to fit the design's width, so no value is clipped.
+    const char* widest = nullptr;
 };
 
 // The window's Japanese Gothic face at the given size.

@@ -141,15 +141,33 @@ void TestFrmMain::startState() {
     QCOMPARE(window->centralWidget()->size(), QSize(540, 316));
 }
 
+namespace {
+
+// Whether the label shows all of its text (digits and capitals have no
+// descenders, so the descent may fall outside a value box).
+bool showsAllOf(const QLabel* label) {
+    const QRect room = label->contentsRect();
+    const QFontMetrics metrics = label->fontMetrics();
+    const QRect needed = metrics.boundingRect(room, int(label->alignment()), label->text());
+    return room.contains(needed.adjusted(0, 0, 0, -metrics.descent()));
+}
+
+} // namespace
+
 void TestFrmMain::noTextIsClipped() {
     for (QLabel* each : window->findChildren<QLabel*>()) {
-        const QRect room = each->contentsRect();
-        const QRect needed =
-            each->fontMetrics().boundingRect(room, int(each->alignment()), each->text());
-        QVERIFY2(room.contains(needed.adjusted(0, 0, 0, -each->fontMetrics().descent())),
-                 qPrintable(each->objectName() + " clips " + each->text()));
+        QVERIFY2(showsAllOf(each), qPrintable(each->objectName() + " clips " + each->text()));
         QVERIFY2(window->centralWidget()->rect().contains(each->geometry()),
                  qPrintable(each->objectName() + " lies outside the window"));
+    }
+    for (Int16 value = 0; value <= 255; ++value) {
+        for (int channel = 0; channel < 3; ++channel) {
+            Int16& shown = Module1.intColor.at(channel);
+            shown = value;
+            window->SetColor(shown, channel);
+        }
+        for (QLabel* each : window->findChildren<QLabel*>())
+            QVERIFY2(showsAllOf(each), qPrintable(each->objectName() + " clips " + each->text()));
     }
 }
 
