@@ -12,8 +12,9 @@ const char* __ubsan_default_options() {
 }
 
 // The suppressions are for leaks inside libraries below Qt; the file says why.
+// The path is quoted, as the source tree may lie in a folder with blanks.
 const char* __lsan_default_options() {
-    return "suppressions=" HUEPROBE_LSAN_SUPPRESSIONS;
+    return "suppressions='" HUEPROBE_LSAN_SUPPRESSIONS "'";
 }
 
 } // extern "C"
