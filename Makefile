@@ -1,16 +1,19 @@
-# Hueprobe: `make run` opens the program, `make test` runs the whole suite.
+# Hueprobe: `make run` opens the program, `make test` runs the whole suite,
+# once in the normal build and once more in the sanitizer build.
 # Both install any missing Debian packages first and build out of tree.
 
 BUILD_DIR ?= build
+SANITIZE_DIR ?= build-asan
 BUILD_TYPE ?= RelWithDebInfo
+CMAKE_OPTIONS ?=
 JOBS ?= $(shell nproc 2>/dev/null || echo 2)
 
-.PHONY: all build run test clean
+.PHONY: all build run test test-sanitize clean
 
 all: build
 
 $(BUILD_DIR)/CMakeCache.txt:
-	cmake -S . -B $(BUILD_DIR) -DCMAKE_BUILD_TYPE=$(BUILD_TYPE)
+	cmake -S . -B $(BUILD_DIR) -DCMAKE_BUILD_TYPE=$(BUILD_TYPE) $(CMAKE_OPTIONS)
 
 build: $(BUILD_DIR)/CMakeCache.txt
 	cmake --build $(BUILD_DIR) --parallel $(JOBS)
@@ -24,6 +27,14 @@ test:
 	tools/install-deps test
 	$(MAKE) build
 	ctest --test-dir $(BUILD_DIR) --output-on-failure --no-tests=error
+	$(MAKE) test-sanitize
+
+# The whole suite built with AddressSanitizer, UndefinedBehaviorSanitizer and
+# LeakSanitizer: a memory fault, undefined behaviour or a leak fails its test.
+test-sanitize:
+	tools/install-deps test
+	$(MAKE) build BUILD_DIR=$(SANITIZE_DIR) CMAKE_OPTIONS=-DHUEPROBE_SANITIZE=ON
+	ctest --test-dir $(SANITIZE_DIR) --output-on-failure --no-tests=error
 
 clean:
-	rm -rf $(BUILD_DIR)
+	rm -rf $(BUILD_DIR) $(SANITIZE_DIR)
