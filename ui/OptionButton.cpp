@@ -1,0 +1,23 @@
+#include "OptionButton.h"
+
+#include <algorithm>
+
+namespace hueprobe {
+
+OptionButton::OptionButton(QWidget* parent)
+    : QRadioButton(parent) {}
+
+void OptionButton::focusInEvent(QFocusEvent* event) {
+    if (!groupHasSelection())
+        setChecked(true);
+    QRadioButton::focusInEvent(event);
+}
+
+bool OptionButton::groupHasSelection() const {
+    // Qt makes the radio buttons of one parent exclusive; they are the group.
+    const auto group = parentWidget()->findChildren<QRadioButton*>(Qt::FindDirectChildrenOnly);
+    return std::any_of(group.cbegin(), group.cend(),
+                       [](const QRadioButton* option) { return option->isChecked(); });
+}
+
+} // namespace hueprobe
