@@ -13,6 +13,10 @@ void OptionButton::focusInEvent(QFocusEvent* event) {
     QRadioButton::focusInEvent(event);
 }
 
+bool OptionButton::hitButton(const QPoint& pos) const {
+    return rect().contains(pos);
+}
+
 bool OptionButton::groupHasSelection() const {
     // Qt makes the radio buttons of one parent exclusive; they are the group.
     const auto group = parentWidget()->findChildren<QRadioButton*>(Qt::FindDirectChildrenOnly);

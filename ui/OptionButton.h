@@ -8,6 +8,7 @@ namespace hueprobe {
 // clears the others. As the user expects of option groups, an option that
 // takes the keyboard focus while no option of its group is selected becomes
 // the selected one, so a group reached with Tab never sits without a choice.
+// A click anywhere in the option's place selects it, not only on its caption.
 class OptionButton : public QRadioButton {
     Q_OBJECT
 
@@ -16,6 +17,7 @@ public:
 
 protected:
     void focusInEvent(QFocusEvent* event) override;
+    bool hitButton(const QPoint& pos) const override;
 
 private:
     bool groupHasSelection() const;
