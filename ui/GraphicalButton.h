@@ -7,7 +7,8 @@ namespace hueprobe {
 // A command button in the graphical style: a flat face in the button's own
 // background colour (the palette's Button role) inside a raised 3D edge, so
 // the colour shows exactly whatever the platform style does with buttons.
-// It is pressed in when down and marks the keyboard focus inside its face.
+// It is pressed in when down; with the keyboard focus, which is when Enter
+// presses it, it is outlined and marked inside its face.
 class GraphicalButton : public QPushButton {
     Q_OBJECT
 

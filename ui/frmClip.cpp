@@ -46,24 +46,9 @@ const std::initializer_list<Control> Design = {
 
 } // namespace
 
-DialogInstance<frmClip> frmClip::Instance;
-
-frmClip* frmClip::Show() {
-    return Instance.Show();
-}
-
-void frmClip::Unload() {
-    Instance.Unload();
-}
-
-frmClip* frmClip::Open() {
-    return Instance.Open();
-}
-
 frmClip::frmClip()
-    : QWidget(nullptr, Qt::Window | Qt::CustomizeWindowHint | Qt::WindowTitleHint |
-                           Qt::WindowCloseButtonHint) {
-    setAttribute(Qt::WA_DeleteOnClose);
+    : DialogWindow(Qt::Window | Qt::CustomizeWindowHint | Qt::WindowTitleHint |
+                   Qt::WindowCloseButtonHint) {
     setWindowTitle(QStringLiteral("Form1"));
     // The controls' widths fit the Japanese desktop's interface face at 9 points;
     // in a wider default face the options' captions would be cut short.

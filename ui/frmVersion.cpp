@@ -61,23 +61,8 @@ const std::initializer_list<Control> Design = {
 
 } // namespace
 
-DialogInstance<frmVersion> frmVersion::Instance;
-
-frmVersion* frmVersion::Show() {
-    return Instance.Show();
-}
-
-void frmVersion::Unload() {
-    Instance.Unload();
-}
-
-frmVersion* frmVersion::Open() {
-    return Instance.Open();
-}
-
 frmVersion::frmVersion()
-    : QWidget(nullptr, Qt::Window) {
-    setAttribute(Qt::WA_DeleteOnClose);
+    : DialogWindow(Qt::Window) {
     setWindowTitle(QStringLiteral("Hueprobe-バージョン情報　(背景：80FF80)"));
     setWindowIcon(appIcon());
     setColours(this, QColor(), QColor::fromRgb(Background));

@@ -129,14 +129,22 @@ private slots:
     void aGraphicalButtonShowsItsOwnColourAsItsFace() {
         GroupWindow group;
         group.window.show();
-        QVERIFY(QTest::qWaitForWindowExposed(&group.window));
+        QVERIFY(QTest::qWaitForWindowActive(&group.window));
         QPushButton* button = group.button("painted");
-        const QImage face = button->grab().toImage();
         const QColor designed = QColor::fromRgb(0xFF80FF);
-        // Points of the face clear of the edge and the caption.
-        for (const QPoint point : {QPoint(5, 5), QPoint(face.width() - 6, face.height() - 6),
-                                   QPoint(5, face.height() / 2)})
+        const QRgb outline = button->palette().color(QPalette::Shadow).rgb();
+        QImage face = button->grab().toImage();
+        // Points of the face clear of the edge, the focus mark and the caption.
+        for (const QPoint point : {QPoint(6, 6), QPoint(face.width() - 7, face.height() - 7),
+                                   QPoint(6, face.height() / 2)})
             QCOMPARE(face.pixelColor(point), designed);
+        QVERIFY(face.pixel(0, 0) != outline);
+
+        // With the focus, Enter presses it: it is outlined.
+        button->setFocus();
+        face = button->grab().toImage();
+        QCOMPARE(face.pixel(0, 0), outline);
+        QCOMPARE(face.pixelColor(6, face.height() / 2), designed);
     }
 };
 

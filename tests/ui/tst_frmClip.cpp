@@ -1,6 +1,7 @@
 // The clipboard-format dialog: its design, the format it opens on, what OK
 // and the close box do with lngClipMode, the one program-wide instance, and
 // the keyboard.
+#include "DialogTesting.h"
 #include "FormDesign.h"
 #include "Module1.h"
 #include "frmClip.h"
@@ -15,6 +16,8 @@
 #include <QTest>
 
 using namespace hueprobe;
+using hueprobe::testing::destroyedAfterClose;
+using hueprobe::testing::windowsOf;
 
 namespace {
 
@@ -45,11 +48,6 @@ frmClip* openActive() {
     if (!QTest::qWaitForWindowActive(dialog))
         qWarning("the dialog did not become active");
     return dialog;
-}
-
-// Closing deletes the window once control is back in the event loop.
-bool destroyedAfterClose(QPointer<frmClip> dialog) {
-    return QTest::qWaitFor([&] { return dialog.isNull(); }) && frmClip::Open() == nullptr;
 }
 
 } // namespace
@@ -208,10 +206,7 @@ private slots:
         QVERIFY(QTest::qWaitForWindowActive(dialog));
         QCOMPARE(selectedOption(dialog), 2);
         QCOMPARE(dialog->findChildren<QRadioButton*>().size(), frmClip::OptionCount);
-        int dialogs = 0;
-        for (QWidget* window : QApplication::topLevelWidgets())
-            dialogs += qobject_cast<frmClip*>(window) != nullptr;
-        QCOMPARE(dialogs, 1);
+        QCOMPARE(windowsOf<frmClip>(), 1);
     }
 
     void arrowKeysMoveTheSelectionWithTheFocus() {

@@ -1,6 +1,7 @@
 // The version dialog: its texts, tooltips, colours, fonts and places, the
 // icon, the keys that close it or not, and the one program-wide instance.
 #include "Application.h"
+#include "DialogTesting.h"
 #include "frmVersion.h"
 
 #include <QFontInfo>
@@ -10,6 +11,8 @@
 #include <QTest>
 
 using namespace hueprobe;
+using hueprobe::testing::destroyedAfterClose;
+using hueprobe::testing::windowsOf;
 
 namespace {
 
@@ -24,10 +27,6 @@ QString fullWidthQtVersion() {
     for (const QChar c : QStringLiteral("%1.%2").arg(QT_VERSION_MAJOR).arg(QT_VERSION_MINOR))
         text += c == u'.' ? QChar(u'．') : digits.at(c.digitValue());
     return text;
-}
-
-bool destroyedAfterClose(QPointer<frmVersion> dialog) {
-    return QTest::qWaitFor([&] { return dialog.isNull(); }) && frmVersion::Open() == nullptr;
 }
 
 } // namespace
@@ -164,10 +163,7 @@ private slots:
         QVERIFY(QTest::qWaitForWindowActive(&other));
         QCOMPARE(frmVersion::Show(), dialog);
         QVERIFY(QTest::qWaitForWindowActive(dialog));
-        int dialogs = 0;
-        for (QWidget* window : QApplication::topLevelWidgets())
-            dialogs += qobject_cast<frmVersion*>(window) != nullptr;
-        QCOMPARE(dialogs, 1);
+        QCOMPARE(windowsOf<frmVersion>(), 1);
     }
 };
 
