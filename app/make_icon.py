@@ -1,11 +1,15 @@
 #!/usr/bin/env python3
-"""Generate app/hueprobe.xpm, the 32x32 Hueprobe application icon.
+"""Generate app/hueprobe.xpm and app/hueprobe.ico, the 32x32 Hueprobe icon.
+
+The XPM is compiled into the program; the ICO, a 16-colour Windows icon with
+a transparency mask, is the Windows executable's icon resource.
 
 The icon spells "HUE" over "PROBE" in thick block letters, each letter in its
 own saturated colour, with a shared 1-pixel dark outline on a transparent
 background.  Run from anywhere:  python3 app/make_icon.py
 """
 import os
+import struct
 
 SIZE = 32
 OUTLINE = "#181820"
@@ -60,11 +64,17 @@ def render():
     return grid
 
 
-def to_xpm(grid):
+def palette():
+    """The icon's colours, transparent first; at most 16."""
     colours = [None, OUTLINE] + [c for row in ROWS for c in row[4]]
     colours = list(dict.fromkeys(colours))
-    keys = " .abcdefghijklmn"
     assert len(colours) <= 16
+    return colours
+
+
+def to_xpm(grid):
+    colours = palette()
+    keys = " .abcdefghijklmn"
     key = {c: keys[i] for i, c in enumerate(colours)}
     lines = ['"%d %d %d 1"' % (SIZE, SIZE, len(colours))]
     lines += ['"%s c %s"' % (key[c], c or "None") for c in colours]
@@ -73,9 +83,34 @@ def to_xpm(grid):
             + ",\n".join(lines) + "\n};\n")
 
 
+def to_ico(grid):
+    """A 4-bit ICO: 16-entry palette, colour rows, then the transparency mask,
+    both bottom-up; transparent pixels have index 0 and a set mask bit."""
+    colours = palette()
+    index = {c: i for i, c in enumerate(colours)}
+    quads = b"".join(
+        bytes([int(c[5:7], 16), int(c[3:5], 16), int(c[1:3], 16), 0])
+        if c else bytes(4) for c in colours + [None] * (16 - len(colours)))
+    pixels = b""
+    mask = b""
+    for row in reversed(grid):
+        pixels += bytes((index[row[x]] << 4) | index[row[x + 1]]
+                        for x in range(0, SIZE, 2))
+        bits = "".join("1" if c is None else "0" for c in row)
+        mask += int(bits, 2).to_bytes(SIZE // 8, "big")
+    header = struct.pack("<IiiHHIIiiII", 40, SIZE, 2 * SIZE, 1, 4, 0,
+                         len(pixels) + len(mask), 0, 0, 16, 0)
+    image = header + quads + pixels + mask
+    directory = struct.pack("<HHH", 0, 1, 1) + struct.pack(
+        "<BBBBHHII", SIZE, SIZE, 16, 0, 1, 4, len(image), 6 + 16)
+    return directory + image
+
+
 if __name__ == "__main__":
-    out = os.path.join(os.path.dirname(os.path.abspath(__file__)),
-                       "hueprobe.xpm")
-    with open(out, "w") as f:
-        f.write(to_xpm(render()))
-    print("wrote", out)
+    here = os.path.dirname(os.path.abspath(__file__))
+    grid = render()
+    with open(os.path.join(here, "hueprobe.xpm"), "w") as f:
+        f.write(to_xpm(grid))
+    with open(os.path.join(here, "hueprobe.ico"), "wb") as f:
+        f.write(to_ico(grid))
+    print("wrote hueprobe.xpm and hueprobe.ico in", here)

@@ -1,8 +1,11 @@
 #include "FormDesign.h"
 
 #include "ChannelScrollBar.h"
+#include "GraphicalButton.h"
+#include "OptionButton.h"
 #include "PickListComboBox.h"
 
+#include <QGroupBox>
 #include <QLabel>
 #include <QPushButton>
 
@@ -55,6 +58,15 @@ QLabel* makeLabel(const Control& control, QWidget* parent) {
     return label;
 }
 
+QPushButton* makeButton(const Control& control, QWidget* parent) {
+    auto* button =
+        control.style & Graphical ? new GraphicalButton(parent) : new QPushButton(parent);
+    // Enter presses the button that has the focus, as Space does; with the
+    // focus elsewhere Enter presses nothing, since no window has a default button.
+    button->setAutoDefault(true);
+    return button;
+}
+
 QWidget* makeWidget(const Control& control, QWidget* parent) {
     switch (control.kind) {
     case Kind::Label:
@@ -64,7 +76,11 @@ QWidget* makeWidget(const Control& control, QWidget* parent) {
     case Kind::PickList:
         return new PickListComboBox(parent);
     case Kind::Button:
-        return new QPushButton(parent);
+        return makeButton(control, parent);
+    case Kind::Frame:
+        return new QGroupBox(parent);
+    case Kind::Option:
+        return new OptionButton(parent);
     }
     return nullptr;
 }
@@ -72,8 +88,10 @@ QWidget* makeWidget(const Control& control, QWidget* parent) {
 void setText(QWidget* widget, const QString& text) {
     if (auto* label = qobject_cast<QLabel*>(widget))
         label->setText(text);
-    else if (auto* button = qobject_cast<QPushButton*>(widget))
+    else if (auto* button = qobject_cast<QAbstractButton*>(widget))
         button->setText(text);
+    else if (auto* frame = qobject_cast<QGroupBox*>(widget))
+        frame->setTitle(text);
     else if (auto* combo = qobject_cast<QComboBox*>(widget))
         combo->setEditText(text);
 }
@@ -120,7 +138,8 @@ Built build(QWidget* window, std::initializer_list<Control> design) {
     Built built;
     std::vector<std::pair<int, QWidget*>> focusable;
     for (const Control& control : design) {
-        QWidget* widget = make(control, window);
+        QWidget* parent = control.container ? built.get<QGroupBox>(control.container) : window;
+        QWidget* widget = make(control, parent);
         built.widgets_.insert(widget->objectName(), widget);
         if (control.tab != NoTab && widget->focusPolicy() != Qt::NoFocus)
             focusable.emplace_back(control.tab, widget);

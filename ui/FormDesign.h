@@ -37,7 +37,9 @@ enum class Kind {
     Label,      // a text or colour box; takes no focus
     ChannelBar, // horizontal scroll bar for one channel, 0 to 255
     PickList,   // drop-down list with an editable text field
-    Button,     // push button
+    Button,     // push button; Enter presses it while it has the focus
+    Frame,      // a titled frame that holds controls, such as one group of options
+    Option,     // option button; the options in one frame form an exclusive group
 };
 
 inline constexpr int NoColour = -1; // keep the toolkit's colour
@@ -48,11 +50,13 @@ enum Style : unsigned {
     RightAligned = 1 << 0,
     SunkenBorder = 1 << 1, // thin sunken border, two pixels inside the size
     AutoSize = 1 << 2,     // the label sizes itself to its text, keeping its top-left corner
+    Graphical = 1 << 3,    // the button shows its background colour as a flat face
 };
 
 struct Control {
     const char* name = nullptr;
     Kind kind = Kind::Label;
+    const char* container = nullptr; // the frame it sits in; its place is then within the frame
     Twips place;
     int tab = NoTab;
     const char* text = nullptr; // UTF-8
@@ -89,8 +93,9 @@ private:
     QHash<QString, QWidget*> widgets_;
 };
 
-// Creates every control of the design as a child of window, places it and chains the focusable ones
-// in the design's tab order.
+// Creates every control of the design as a child of window, or of the frame it
+// sits in (listed before it), places it and chains the focusable ones in the
+// design's tab order.
 Built build(QWidget* window, std::initializer_list<Control> design);
 
 } // namespace hueprobe::design

@@ -1,13 +1,17 @@
 #include "frmMain.h"
 
 #include "AccessKeyMenuBar.h"
+#include "Application.h"
 #include "ChannelScrollBar.h"
 #include "ColorChart.h"
 #include "FormDesign.h"
 #include "HexCodec.h"
 #include "PickListComboBox.h"
+#include "frmClip.h"
+#include "frmVersion.h"
 
 #include <QApplication>
+#include <QClipboard>
 #include <QLabel>
 #include <QMenuBar>
 #include <QPushButton>
@@ -82,6 +86,7 @@ QColor toQColor(const Channels& colour) {
 frmMain::frmMain(QWidget* parent)
     : QMainWindow(parent) {
     setWindowTitle(QStringLiteral("Hueprobe"));
+    setWindowIcon(appIcon());
     buildControls();
     buildMenus();
     const QRect area = ClientArea.toPixels();
@@ -105,6 +110,7 @@ void frmMain::buildControls() {
     cmb140 = built.get<PickListComboBox>("cmb140");
     Command1 = built.get<QPushButton>("Command1");
     connect(cmb140, &QComboBox::activated, this, &frmMain::cmb140_Click);
+    connect(Command1, &QPushButton::clicked, this, &frmMain::Command1_Click);
     scrColor.at(0)->setFocus();
 }
 
@@ -117,12 +123,14 @@ void frmMain::buildMenus() {
 
     QMenu* mnuFunction = menuBar()->addMenu(QStringLiteral("機能(&F)"));
     mnuFunction->setObjectName(QStringLiteral("mnuFunction"));
-    QAction* mnuClip = mnuFunction->addAction(QStringLiteral("クリップボード機能"));
+    QAction* mnuClip =
+        mnuFunction->addAction(QStringLiteral("クリップボード機能"), this, &frmMain::mnuClip_Click);
     mnuClip->setObjectName(QStringLiteral("mnuClip"));
 
     QMenu* mnuHelp = menuBar()->addMenu(QStringLiteral("ヘルプ(&H)"));
     mnuHelp->setObjectName(QStringLiteral("mnuHelp"));
-    QAction* mnuVersion = mnuHelp->addAction(QStringLiteral("バージョン情報"));
+    QAction* mnuVersion =
+        mnuHelp->addAction(QStringLiteral("バージョン情報"), this, &frmMain::mnuVersion_Click);
     mnuVersion->setObjectName(QStringLiteral("mnuVersion"));
 }
 
@@ -189,8 +197,37 @@ void frmMain::RefreshSwatch() {
     lblColor->setText(ascii(Module1.strColor));
 }
 
+// The text is read from the swatch and the decimal boxes, so it is what the user sees.
+QString frmMain::ClipText() const {
+    switch (Module1.lngClipMode) {
+    case 0:
+        return lblColor->text();
+    case 1:
+        return u'#' + lblColor->text();
+    default:
+        return QStringLiteral("RGB(%1,%2,%3)")
+            .arg(lblColor10.at(0)->text(), lblColor10.at(1)->text(), lblColor10.at(2)->text());
+    }
+}
+
+void frmMain::Command1_Click() {
+    QGuiApplication::clipboard()->setText(ClipText());
+}
+
+// Quit ends the program at once, the open dialogs included: they are destroyed
+// without any event, and the event loop ends with status 0.
 void frmMain::mnuEnd_Click() {
+    frmClip::Unload();
+    frmVersion::Unload();
     QApplication::exit(0);
+}
+
+void frmMain::mnuClip_Click() {
+    frmClip::Show();
+}
+
+void frmMain::mnuVersion_Click() {
+    frmVersion::Show();
 }
 
 } // namespace hueprobe

@@ -35,6 +35,8 @@ public:
     void ForCmb();
     // A chart entry was picked from the list.
     void cmb140_Click();
+    // The copy button: the colour shown goes to the clipboard in the format lngClipMode names.
+    void Command1_Click();
 
 private:
     void buildControls();
@@ -43,7 +45,10 @@ private:
     void For140();
     void ShowChannelTexts(int index, Int16 value);
     void RefreshSwatch();
+    QString ClipText() const;
     void mnuEnd_Click();
+    void mnuClip_Click();
+    void mnuVersion_Click();
 
     std::array<ChannelScrollBar*, ChannelCount> scrColor{};
     std::array<QLabel*, ChannelCount> lblColor10{};
