@@ -1,0 +1,136 @@
+#!/bin/sh
+# The copied text outlives the program that copied it. Under a private X server with
+# no clipboard manager: copy, quit, and another program still pastes the text; once
+# another program copies, or the X server ends, no keeper of ours is left.
+# Usage: clipboard-keeper.sh HUEPROBE COPIER KEEPER
+set -eu
+
+hueprobe=$1
+copier=$2
+keeper=$(readlink -f "$3")
+work=$(mktemp -d)
+server=""
+
+fail() {
+    echo "FAIL: $*" >&2
+    exit 1
+}
+
+# Process ids of keepers serving our display, found by program and environment.
+keepers() {
+    for dir in /proc/[0-9]*; do
+        [ "$(readlink "$dir/exe" 2>/dev/null)" = "$keeper" ] || continue
+        if tr '\0' '\n' <"$dir/environ" 2>/dev/null | grep -qx "DISPLAY=$DISPLAY"; then
+            echo "${dir#/proc/}"
+        fi
+    done
+}
+
+cleanup() {
+    status=$?
+    pids=$(keepers)
+    [ -z "$pids" ] || kill $pids 2>/dev/null || true
+    [ -z "$server" ] || kill "$server" 2>/dev/null || true
+    rm -rf "$work"
+    exit "$status"
+}
+trap cleanup EXIT INT TERM
+
+# Retries a check until it holds, for at most about 20 seconds: a bound against
+# hanging, not a measured time.
+eventually() {
+    tries=0
+    until "$@"; do
+        tries=$((tries + 1))
+        [ "$tries" -lt 200 ] || return 1
+        sleep 0.1
+    done
+}
+
+# A display number with neither a lock file nor a socket, abstract ones included: a
+# server on this machine that keeps no lock file here still holds its socket name,
+# and clients would reach that server instead of ours.
+free_display_number() {
+    number=$((500 + $$ % 1000))
+    while [ -e "/tmp/.X$number-lock" ] || grep -q "/tmp/.X11-unix/X$number\$" /proc/net/unix; do
+        number=$((number + 1))
+    done
+    echo "$number"
+}
+
+start_x_server() {
+    mkfifo "$work/displayfd"
+    Xvfb ":$(free_display_number)" -displayfd 3 -nolisten tcp -screen 0 800x600x24 \
+        3>"$work/displayfd" >"$work/xvfb.log" 2>&1 &
+    server=$!
+    read -r number <"$work/displayfd" || fail "Xvfb did not start: $(cat "$work/xvfb.log")"
+    DISPLAY=:$number
+    export DISPLAY
+}
+
+visible_window() {
+    xdotool search --onlyvisible --name "$1" 2>/dev/null | head -n 1 | grep .
+}
+
+clipboard_is() {
+    [ "$(xclip -o -selection clipboard 2>/dev/null)" = "$1" ]
+}
+
+keeper_count_is() {
+    [ "$(keepers | wc -l)" -eq "$1" ]
+}
+
+# The copy as a person makes it: a click on the copy button, then the program quits.
+# Once Hueprobe's own copy button works, this is the place for it: start "$hueprobe",
+# click Command1, and quit with 終わる from the ファイル menu (quit_from_menu).
+copy_and_quit() {
+    "$copier" "$1" &
+    copier_pid=$!
+    window=$(eventually visible_window '^clipboard copier$') || fail "no copier window"
+    xdotool mousemove --window "$window" 100 50 click 1
+    wait "$copier_pid" || fail "the copier ended with status $?"
+}
+
+# Alt+F opens the ファイル menu with 終わる highlighted; Return chooses it.
+quit_from_menu() {
+    xdotool windowfocus --sync "$1" key alt+f
+    xdotool key Return
+}
+
+unset WAYLAND_DISPLAY
+export QT_QPA_PLATFORM=xcb
+start_x_server
+
+echo "Hueprobe opens on a display that answers, and quits from its menu"
+"$hueprobe" &
+hueprobe_pid=$!
+window=$(eventually visible_window '^Hueprobe$') || fail "Hueprobe showed no window"
+quit_from_menu "$window"
+wait "$hueprobe_pid" || fail "Hueprobe ended with status $?"
+keeper_count_is 0 || fail "a keeper started although nothing was copied"
+
+echo "The copied text outlives the program"
+copy_and_quit '#00FFAA'
+clipboard_is '#00FFAA' || fail "pasted '$(xclip -o -selection clipboard)' after quit"
+[ "$(xclip -o -selection clipboard -t STRING)" = '#00FFAA' ] || fail "no STRING form"
+keeper_count_is 1 || fail "expected one keeper, found: $(keepers)"
+
+echo "Another program copies: the keeper ends"
+printf 'other text' | xclip -i -selection clipboard
+eventually keeper_count_is 0 || fail "the keeper outlived another program's copy"
+clipboard_is 'other text' || fail "the other program's text is not on the clipboard"
+
+echo "Text beyond ASCII is kept as it was copied"
+copy_and_quit 'RGB(0,255,170) 赤'
+clipboard_is 'RGB(0,255,170) 赤' || fail "pasted '$(xclip -o -selection clipboard)'"
+
+echo "A second copy and quit replaces the first keeper"
+copy_and_quit '#FF7F50'
+clipboard_is '#FF7F50' || fail "pasted '$(xclip -o -selection clipboard)'"
+eventually keeper_count_is 1 || fail "expected one keeper, found: $(keepers)"
+
+echo "The X server ends: so does the keeper"
+kill "$server"
+wait "$server" 2>/dev/null || true
+server=""
+eventually keeper_count_is 0 || fail "the keeper outlived its X server"
