@@ -1,11 +1,12 @@
-# Hueprobe: `make run` opens the program, `make test` runs the whole suite.
-# Both install any missing Debian packages first and build out of tree.
+# Hueprobe: `make run` opens the program, `make test` runs the whole suite,
+# `make package` builds the Debian package in the build folder.
+# They install any missing Debian packages first and build out of tree.
 
 BUILD_DIR ?= build
 BUILD_TYPE ?= RelWithDebInfo
 JOBS ?= $(shell nproc 2>/dev/null || echo 2)
 
-.PHONY: all build run test clean
+.PHONY: all build run test package clean
 
 all: build
 
@@ -24,6 +25,11 @@ test:
 	tools/install-deps test
 	$(MAKE) build
 	ctest --test-dir $(BUILD_DIR) --output-on-failure --no-tests=error
+
+package:
+	tools/install-deps package
+	$(MAKE) build
+	cmake --build $(BUILD_DIR) --target package
 
 clean:
 	rm -rf $(BUILD_DIR)
