@@ -46,6 +46,8 @@ enum Style : unsigned {
     RightAligned = 1 << 0,
     SunkenBorder = 1 << 1, // thin sunken border, two pixels inside the size
     AutoSize = 1 << 2,     // the label sizes itself to its text, keeping its top-left corner
+    ShowsValue = 1 << 3,   // the label's text is a live value: screen readers hear the
+                           // accessible name followed by the text, "赤（１０進法） 255"
 };
 
 struct Control {
@@ -59,6 +61,13 @@ struct Control {
     double points = 0;          // 0: the default user-interface font
     unsigned style = Plain;
     const char* tooltip = nullptr;
+    // What screen readers call the control and what they say of it (UTF-8). Without
+    // them Qt's own choice stands: a label's or button's text, the tooltip.
+    const char* accessibleName = nullptr;
+    const char* accessibleDescription = nullptr;
+    // For a label: the control it names. Screen readers call that control by the
+    // label's text and know which label it is labelled by (QLabel::setBuddy).
+    const char* buddy = nullptr;
 };
 
 // The window's Japanese Gothic face at the given size.
