@@ -9,12 +9,7 @@ hueprobe=$1
 copier=$2
 keeper=$(readlink -f "$3")
 work=$(mktemp -d)
-server=""
-
-fail() {
-    echo "FAIL: $*" >&2
-    exit 1
-}
+. "$(dirname "$0")/x-server.sh"
 
 # Process ids of keepers serving our display, found by program and environment.
 keepers() {
@@ -30,47 +25,11 @@ cleanup() {
     status=$?
     pids=$(keepers)
     [ -z "$pids" ] || kill $pids 2>/dev/null || true
-    [ -z "$server" ] || kill "$server" 2>/dev/null || true
+    stop_x_server
     rm -rf "$work"
     exit "$status"
 }
 trap cleanup EXIT INT TERM
-
-# Retries a check until it holds, for at most about 20 seconds: a bound against
-# hanging, not a measured time.
-eventually() {
-    tries=0
-    until "$@"; do
-        tries=$((tries + 1))
-        [ "$tries" -lt 200 ] || return 1
-        sleep 0.1
-    done
-}
-
-# A display number with neither a lock file nor a socket, abstract ones included: a
-# server on this machine that keeps no lock file here still holds its socket name,
-# and clients would reach that server instead of ours.
-free_display_number() {
-    number=$((500 + $$ % 1000))
-    while [ -e "/tmp/.X$number-lock" ] || grep -q "/tmp/.X11-unix/X$number\$" /proc/net/unix; do
-        number=$((number + 1))
-    done
-    echo "$number"
-}
-
-start_x_server() {
-    mkfifo "$work/displayfd"
-    Xvfb ":$(free_display_number)" -displayfd 3 -nolisten tcp -screen 0 800x600x24 \
-        3>"$work/displayfd" >"$work/xvfb.log" 2>&1 &
-    server=$!
-    read -r number <"$work/displayfd" || fail "Xvfb did not start: $(cat "$work/xvfb.log")"
-    DISPLAY=:$number
-    export DISPLAY
-}
-
-visible_window() {
-    xdotool search --onlyvisible --name "$1" 2>/dev/null | head -n 1 | grep .
-}
 
 clipboard_is() {
     [ "$(xclip -o -selection clipboard 2>/dev/null)" = "$1" ]
@@ -97,8 +56,6 @@ quit_from_menu() {
     xdotool key Return
 }
 
-unset WAYLAND_DISPLAY
-export QT_QPA_PLATFORM=xcb
 start_x_server
 
 echo "Hueprobe opens on a display that answers, and quits from its menu"
@@ -130,7 +87,5 @@ clipboard_is '#FF7F50' || fail "pasted '$(xclip -o -selection clipboard)'"
 eventually keeper_count_is 1 || fail "expected one keeper, found: $(keepers)"
 
 echo "The X server ends: so does the keeper"
-kill "$server"
-wait "$server" 2>/dev/null || true
-server=""
+stop_x_server
 eventually keeper_count_is 0 || fail "the keeper outlived its X server"
