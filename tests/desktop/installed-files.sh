@@ -8,8 +8,9 @@ set -eu
 build=$1 stage=$2 id=$3 bindir=$4 libexecdir=$5 datadir=$6
 shift 6
 
+. "$(dirname "$0")/install-manifest.sh"
 rm -rf "$stage"
-cmake --install "$build" --prefix "$stage" >/dev/null
+keeping_install_manifest "$build" cmake --install "$build" --prefix "$stage" >/dev/null
 
 expected=$(
     {

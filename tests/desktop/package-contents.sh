@@ -1,13 +1,19 @@
 #!/bin/sh
-# The Debian package that `make package` builds: its fields, and what dpkg -x unpacks.
-# Usage: package-contents.sh PACKAGE_DIR APP_ID VERSION
+# The Debian package, built as `make package` builds it into a folder of its own: its
+# fields, and what dpkg -x unpacks.
+# Usage: package-contents.sh BUILD_DIR PACKAGE_DIR APP_ID VERSION
 set -eu
 
-dir=$1 id=$2 version=$3
+build=$1 dir=$2 id=$3 version=$4
 fail() {
     echo "FAIL: $*" >&2
     exit 1
 }
+
+. "$(dirname "$0")/install-manifest.sh"
+rm -rf "$dir"
+keeping_install_manifest "$build" env -u DESTDIR cpack --config "$build/CPackConfig.cmake" -B "$dir" \
+    >"$dir.log" 2>&1 || fail "cpack failed: $(cat "$dir.log")"
 
 set -- "$dir"/hueprobe_"$version"_*.deb
 [ $# -eq 1 ] && [ -f "$1" ] || fail "expected one hueprobe_${version}_*.deb in $dir, found: $*"
