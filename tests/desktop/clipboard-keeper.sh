@@ -2,12 +2,14 @@
 # The copied text outlives the program that copied it. Under a private X server with
 # no clipboard manager: copy, quit, and another program still pastes the text; once
 # another program copies, or the X server ends, no keeper of ours is left.
-# Usage: clipboard-keeper.sh HUEPROBE COPIER KEEPER
+# Where a clipboard manager runs, Qt hands it the text and no keeper starts.
+# Usage: clipboard-keeper.sh HUEPROBE COPIER KEEPER FAKE_CLIPBOARD_MANAGER
 set -eu
 
 hueprobe=$1
 copier=$2
 keeper=$(readlink -f "$3")
+manager=$4
 work=$(mktemp -d)
 . "$(dirname "$0")/x-server.sh"
 
@@ -65,6 +67,15 @@ window=$(eventually visible_window '^Hueprobe$') || fail "Hueprobe showed no win
 quit_from_menu "$window"
 wait "$hueprobe_pid" || fail "Hueprobe ended with status $?"
 keeper_count_is 0 || fail "a keeper started although nothing was copied"
+
+echo "A clipboard manager runs: Qt hands the text to it, and no keeper starts"
+"$manager" >"$work/manager.out" &
+manager_pid=$!
+eventually grep -q ready "$work/manager.out" || fail "the clipboard manager did not start"
+copy_and_quit '#123456'
+keeper_count_is 0 || fail "a keeper started beside the clipboard manager: $(keepers)"
+kill "$manager_pid"
+wait "$manager_pid" 2>/dev/null || true
 
 echo "The copied text outlives the program"
 copy_and_quit '#00FFAA'
