@@ -3,6 +3,7 @@
 #include <QByteArrayList>
 #include <QStringList>
 
+#include <algorithm>
 #include <cstdio>
 #include <memory>
 
