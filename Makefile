@@ -1,6 +1,7 @@
 # Hueprobe: `make run` opens the program, `make test` runs the whole suite,
-# once in the normal build and once more in the sanitizer build.
-# Both install any missing Debian packages first and build out of tree.
+# once in the normal build and once more in the sanitizer build;
+# `make package` builds the Debian package in the build folder.
+# They install any missing Debian packages first and build out of tree.
 
 BUILD_DIR ?= build
 SANITIZE_DIR ?= build-asan
@@ -8,7 +9,7 @@ BUILD_TYPE ?= RelWithDebInfo
 CMAKE_OPTIONS ?=
 JOBS ?= $(shell nproc 2>/dev/null || echo 2)
 
-.PHONY: all build run test test-sanitize clean
+.PHONY: all build run test test-sanitize package clean
 
 all: build
 
@@ -35,6 +36,11 @@ test-sanitize:
 	tools/install-deps test
 	$(MAKE) build BUILD_DIR=$(SANITIZE_DIR) CMAKE_OPTIONS=-DHUEPROBE_SANITIZE=ON
 	ctest --test-dir $(SANITIZE_DIR) --output-on-failure --no-tests=error
+
+package:
+	tools/install-deps package
+	$(MAKE) build
+	cmake --build $(BUILD_DIR) --target package
 
 clean:
 	rm -rf $(BUILD_DIR) $(SANITIZE_DIR)

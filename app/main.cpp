@@ -1,12 +1,23 @@
 #include "Application.h"
+#include "ClipboardHandover.h"
+#include "DisplayCheck.h"
 #include "frmMain.h"
 
 #include <QApplication>
 
+#include <cstdlib>
+
 int main(int argc, char* argv[]) {
+    if (!hueprobe::displayIsUsable())
+        return EXIT_FAILURE;
+    QGuiApplication::setDesktopFileName(QStringLiteral(HUEPROBE_APP_ID));
+
     QApplication app(argc, argv);
     hueprobe::identifyApplication();
     hueprobe::frmMain window;
     window.show();
-    return QApplication::exec();
+    const int status = QApplication::exec();
+
+    hueprobe::keepClipboardAfterQuit();
+    return status;
 }

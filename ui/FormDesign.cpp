@@ -5,6 +5,8 @@
 #include "OptionButton.h"
 #include "PickListComboBox.h"
 
+#include <QAccessible>
+#include <QAccessibleWidget>
 #include <QGroupBox>
 #include <QLabel>
 #include <QPushButton>
@@ -40,6 +42,50 @@ void setColours(QWidget* widget, const QColor& text, const QColor& background) {
 }
 
 namespace {
+
+// Where a ShowsValue label keeps its accessible name. Its QWidget::accessibleName
+// stays empty, so that QLabel::setText tells screen readers that the name changed.
+constexpr const char* ValueLabelName = "hueprobeValueLabelName";
+
+// A label that shows a live value: its name says what it is and what it shows now.
+class ValueLabelAccessible : public QAccessibleWidget {
+public:
+    explicit ValueLabelAccessible(QLabel* label)
+        : QAccessibleWidget(label, QAccessible::StaticText) {}
+
+    QString text(QAccessible::Text kind) const override {
+        const auto* label = static_cast<const QLabel*>(widget());
+        switch (kind) {
+        case QAccessible::Name:
+            return label->property(ValueLabelName).toString() + u' ' + label->text();
+        case QAccessible::Value:
+            return label->text();
+        default:
+            return QAccessibleWidget::text(kind);
+        }
+    }
+};
+
+QAccessibleInterface* valueLabelAccessible(const QString& className, QObject* object) {
+    if (className != QLatin1String("QLabel") || !object->property(ValueLabelName).isValid())
+        return nullptr;
+    return new ValueLabelAccessible(static_cast<QLabel*>(object));
+}
+
+void setAccessibleTexts(QWidget* widget, const Control& control) {
+    if (control.accessibleName) {
+        const QString name = QString::fromUtf8(control.accessibleName);
+        if (control.style & ShowsValue) {
+            static const bool installed = (QAccessible::installFactory(valueLabelAccessible), true);
+            Q_UNUSED(installed);
+            widget->setProperty(ValueLabelName, name);
+        } else {
+            widget->setAccessibleName(name);
+        }
+    }
+    if (control.accessibleDescription)
+        widget->setAccessibleDescription(QString::fromUtf8(control.accessibleDescription));
+}
 
 QColor designColour(int rgb) {
     return rgb == NoColour ? QColor() : QColor::fromRgb(QRgb(rgb));
@@ -116,6 +162,7 @@ QWidget* make(const Control& control, QWidget* parent) {
     setColours(widget, designColour(control.textColour), designColour(control.background));
     if (control.tooltip)
         widget->setToolTip(QString::fromUtf8(control.tooltip));
+    setAccessibleTexts(widget, control);
     if (control.text)
         setText(widget, QString::fromUtf8(control.text));
     if (control.widest)
@@ -145,6 +192,10 @@ Built build(QWidget* window, std::initializer_list<Control> design) {
             focusable.emplace_back(control.tab, widget);
     }
     chainTabOrder(std::move(focusable));
+    for (const Control& control : design) {
+        if (control.buddy)
+            built.get<QLabel>(control.name)->setBuddy(built.get<QWidget>(control.buddy));
+    }
     return built;
 }
 

@@ -51,6 +51,8 @@ enum Style : unsigned {
     SunkenBorder = 1 << 1, // thin sunken border, two pixels inside the size
     AutoSize = 1 << 2,     // the label sizes itself to its text, keeping its top-left corner
     Graphical = 1 << 3,    // the button shows its background colour as a flat face
+    ShowsValue = 1 << 4,   // the label's text is a live value: screen readers hear the
+                           // accessible name followed by the text, "赤（１０進法） 255"
 };
 
 struct Control {
@@ -69,6 +71,13 @@ struct Control {
     // wider than the one the design was drawn with, the font is condensed just
     // enough for that text to fit the design's width, so no value is clipped.
     const char* widest = nullptr;
+    // What screen readers call the control and what they say of it (UTF-8). Without
+    // them Qt's own choice stands: a label's or button's text, the tooltip.
+    const char* accessibleName = nullptr;
+    const char* accessibleDescription = nullptr;
+    // For a label: the control it names. Screen readers call that control by the
+    // label's text and know which label it is labelled by (QLabel::setBuddy).
+    const char* buddy = nullptr;
 };
 
 // The window's Japanese Gothic face at the given size.

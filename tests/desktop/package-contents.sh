@@ -1,0 +1,46 @@
+#!/bin/sh
+# The Debian package, built as `make package` builds it into a folder of its own: its
+# fields, and what dpkg -x unpacks.
+# Usage: package-contents.sh BUILD_DIR PACKAGE_DIR APP_ID VERSION
+set -eu
+
+build=$1 dir=$2 id=$3 version=$4
+fail() {
+    echo "FAIL: $*" >&2
+    exit 1
+}
+
+. "$(dirname "$0")/install-manifest.sh"
+rm -rf "$dir"
+keeping_install_manifest "$build" env -u DESTDIR cpack --config "$build/CPackConfig.cmake" -B "$dir" \
+    >"$dir.log" 2>&1 || fail "cpack failed: $(cat "$dir.log")"
+
+set -- "$dir"/hueprobe_"$version"_*.deb
+[ $# -eq 1 ] && [ -f "$1" ] || fail "expected one hueprobe_${version}_*.deb in $dir, found: $*"
+deb=$1
+
+field() { dpkg-deb --field "$deb" "$1"; }
+[ "$(field Package)" = hueprobe ] || fail "Package: $(field Package)"
+[ "$(field Version)" = "$version" ] || fail "Version: $(field Version)"
+[ "$(field Section)" = graphics ] || fail "Section: $(field Section)"
+field Maintainer | grep -q '^.\+ <.\+@.\+>$' || fail "Maintainer: $(field Maintainer)"
+depends=$(field Depends)
+# The font by name; the libraries as dpkg-shlibdeps found them in the programs.
+for package in fonts-ipafont-gothic libqt6widgets6 libqt6gui6 libqt6core6 libxcb1 libc6; do
+    echo "$depends" | tr ',' '\n' | grep -q "^ *$package\( \|$\)" ||
+        fail "Depends lacks $package: $depends"
+done
+
+unpacked=$(mktemp -d)
+trap 'rm -rf "$unpacked"' EXIT
+dpkg -x "$deb" "$unpacked"
+for file in usr/bin/hueprobe usr/libexec/hueprobe-clipboard-keeper \
+    "usr/share/applications/$id.desktop" "usr/share/metainfo/$id.metainfo.xml" \
+    "usr/share/icons/hicolor/32x32/apps/$id.png" "usr/share/icons/hicolor/256x256/apps/$id.png" \
+    usr/share/doc/hueprobe/copyright; do
+    [ -f "$unpacked/$file" ] || fail "$file is not in the package"
+done
+for program in usr/bin/hueprobe usr/libexec/hueprobe-clipboard-keeper; do
+    [ -x "$unpacked/$program" ] || fail "$program is not executable"
+    file "$unpacked/$program" | grep -q ', stripped' || fail "$program is not stripped"
+done

@@ -1,0 +1,54 @@
+# A private X server for real-window checks, sourced by the tests and tools that need
+# one. It sets DISPLAY; stop_x_server ends it. Needs a folder in $work for its files.
+
+fail() {
+    echo "FAIL: $*" >&2
+    exit 1
+}
+
+# Retries a check until it holds, for at most about 20 seconds: a bound against
+# hanging, not a measured time.
+eventually() {
+    tries=0
+    until "$@"; do
+        tries=$((tries + 1))
+        [ "$tries" -lt 200 ] || return 1
+        sleep 0.1
+    done
+}
+
+# A display number with neither a lock file nor a socket, abstract ones included: a
+# server on this machine that keeps no lock file here still holds its socket name,
+# and clients would reach that server instead of ours.
+free_display_number() {
+    number=$((500 + $$ % 1000))
+    while [ -e "/tmp/.X$number-lock" ] || grep -q "/tmp/.X11-unix/X$number\$" /proc/net/unix; do
+        number=$((number + 1))
+    done
+    echo "$number"
+}
+
+# start_x_server [WIDTHxHEIGHTxDEPTH]
+start_x_server() {
+    mkfifo "$work/displayfd"
+    Xvfb ":$(free_display_number)" -displayfd 3 -nolisten tcp -screen 0 "${1:-800x600x24}" \
+        3>"$work/displayfd" >"$work/xvfb.log" 2>&1 &
+    x_server=$!
+    read -r number <"$work/displayfd" || fail "Xvfb did not start: $(cat "$work/xvfb.log")"
+    DISPLAY=:$number
+    export DISPLAY
+    unset WAYLAND_DISPLAY
+    QT_QPA_PLATFORM=xcb
+    export QT_QPA_PLATFORM
+}
+
+stop_x_server() {
+    [ -z "${x_server:-}" ] || kill "$x_server" 2>/dev/null || true
+    [ -z "${x_server:-}" ] || wait "$x_server" 2>/dev/null || true
+    x_server=""
+}
+
+# The id of the first visible window whose title matches the pattern.
+visible_window() {
+    xdotool search --onlyvisible --name "$1" 2>/dev/null | head -n 1 | grep .
+}
