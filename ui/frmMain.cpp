@@ -1,7 +1,6 @@
 #include "frmMain.h"
 
 #include "AccessKeyMenuBar.h"
-#include "Application.h"
 #include "ChannelScrollBar.h"
 #include "ColorChart.h"
 #include "FormDesign.h"
@@ -105,7 +104,6 @@ QColor toQColor(const Channels& colour) {
 frmMain::frmMain(QWidget* parent)
     : QMainWindow(parent) {
     setWindowTitle(QStringLiteral("Hueprobe"));
-    setWindowIcon(appIcon());
     buildControls();
     buildMenus();
     const QRect area = ClientArea.toPixels();

@@ -1,6 +1,5 @@
 #include "frmVersion.h"
 
-#include "Application.h"
 #include "FormDesign.h"
 
 #include <QPushButton>
@@ -64,7 +63,6 @@ const std::initializer_list<Control> Design = {
 frmVersion::frmVersion()
     : DialogWindow(Qt::Window) {
     setWindowTitle(QStringLiteral("Hueprobe-バージョン情報　(背景：80FF80)"));
-    setWindowIcon(appIcon());
     setColours(this, QColor(), QColor::fromRgb(Background));
     resize(ClientArea.toPixels().size());
     const Built built = build(this, Design);

@@ -1,7 +1,6 @@
 // The main window with its dialogs: the copy button in each clipboard format,
 // the menus that open the dialogs, quitting with dialogs open and closing the
 // main window before a dialog; and the program's name, version and icon.
-#include "Application.h"
 #include "ColorChart.h"
 #include "Module1.h"
 #include "frmClip.h"
@@ -15,7 +14,6 @@
 #include <QPushButton>
 #include <QRadioButton>
 #include <QScrollBar>
-#include <QSet>
 #include <QTest>
 #include <QTimer>
 
@@ -205,28 +203,6 @@ private slots:
         });
         QCOMPARE(runEventLoop(), 0);
         QVERIFY(runningAfterMainClosed);
-    }
-
-    void applicationCarriesNameVersionAndIcon() {
-        identifyApplication();
-        QCOMPARE(QCoreApplication::applicationName(), QStringLiteral("Hueprobe"));
-        QCOMPARE(QCoreApplication::applicationVersion(), QStringLiteral("1.00"));
-        QCOMPARE(QApplication::windowIcon().cacheKey(), appIcon().cacheKey());
-        QCOMPARE(main->windowIcon().cacheKey(), appIcon().cacheKey());
-    }
-
-    void iconIs32By32In16ColoursOnATransparentBackground() {
-        const QList<QSize> sizes = appIcon().availableSizes();
-        QCOMPARE(sizes, QList<QSize>{QSize(32, 32)});
-        const QImage image = appIcon().pixmap(32, 32).toImage();
-        QVERIFY(image.hasAlphaChannel());
-        QCOMPARE(image.pixelColor(0, 15).alpha(), 0);
-        QSet<QRgb> colours;
-        for (int y = 0; y < image.height(); ++y)
-            for (int x = 0; x < image.width(); ++x)
-                colours.insert(image.pixel(x, y));
-        QVERIFY(colours.size() <= 16);
-        QVERIFY(colours.size() > 8); // the letters each have their own colour
     }
 };
 

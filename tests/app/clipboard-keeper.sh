@@ -11,7 +11,7 @@ copier=$2
 keeper=$(readlink -f "$3")
 manager=$4
 work=$(mktemp -d)
-. "$(dirname "$0")/x-server.sh"
+. "$(dirname "$0")/../x-server.sh"
 
 # Process ids of keepers serving our display, found by program and environment.
 keepers() {
