@@ -31,7 +31,7 @@ free_display_number() {
 # start_x_server [WIDTHxHEIGHTxDEPTH]
 start_x_server() {
     mkfifo "$work/displayfd"
-    Xvfb ":$(free_display_number)" -displayfd 3 -nolisten tcp -screen 0 "${1:-800x600x24}" \
+    Xvfb ":$(free_display_number)" -displayfd 3 -nolisten tcp -noreset -screen 0 "${1:-800x600x24}" \
         3>"$work/displayfd" >"$work/xvfb.log" 2>&1 &
     x_server=$!
     read -r number <"$work/displayfd" || fail "Xvfb did not start: $(cat "$work/xvfb.log")"

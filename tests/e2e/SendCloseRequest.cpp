@@ -3,30 +3,50 @@
 // window, as xdotool's windowclose does, is not what a person's click sends.)
 // Usage: send-close-request WINDOW-ID
 
-#include <X11/Xlib.h>
+#include <xcb/xcb.h>
 
 #include <cstdio>
 #include <cstdlib>
+#include <cstring>
+
+namespace {
+
+xcb_atom_t atom(xcb_connection_t* connection, const char* name) {
+    const xcb_intern_atom_cookie_t cookie =
+        xcb_intern_atom(connection, 0, static_cast<uint16_t>(std::strlen(name)), name);
+    xcb_intern_atom_reply_t* reply = xcb_intern_atom_reply(connection, cookie, nullptr);
+    const xcb_atom_t found = reply ? reply->atom : xcb_atom_t(XCB_ATOM_NONE);
+    std::free(reply);
+    return found;
+}
+
+} // namespace
 
 int main(int argc, char* argv[]) {
     if (argc != 2) {
         std::fprintf(stderr, "usage: %s WINDOW-ID\n", argv[0]);
         return 2;
     }
-    Display* display = XOpenDisplay(nullptr);
-    if (!display) {
+    xcb_connection_t* connection = xcb_connect(nullptr, nullptr);
+    if (xcb_connection_has_error(connection)) {
         std::fprintf(stderr, "%s: cannot open the display\n", argv[0]);
         return 1;
     }
-    XEvent event{};
-    event.xclient.type = ClientMessage;
-    event.xclient.window = static_cast<Window>(std::strtoul(argv[1], nullptr, 0));
-    event.xclient.message_type = XInternAtom(display, "WM_PROTOCOLS", False);
-    event.xclient.format = 32;
-    event.xclient.data.l[0] = static_cast<long>(XInternAtom(display, "WM_DELETE_WINDOW", False));
-    event.xclient.data.l[1] = CurrentTime;
-    XSendEvent(display, event.xclient.window, False, NoEventMask, &event);
-    XSync(display, False);
-    XCloseDisplay(display);
-    return 0;
+    xcb_client_message_event_t event{};
+    event.response_type = XCB_CLIENT_MESSAGE;
+    event.format = 32;
+    event.window = static_cast<xcb_window_t>(std::strtoul(argv[1], nullptr, 0));
+    event.type = atom(connection, "WM_PROTOCOLS");
+    event.data.data32[0] = atom(connection, "WM_DELETE_WINDOW");
+    event.data.data32[1] = XCB_CURRENT_TIME;
+    const xcb_void_cookie_t sent =
+        xcb_send_event_checked(connection, 0, event.window, XCB_EVENT_MASK_NO_EVENT,
+                               reinterpret_cast<const char*>(&event));
+    xcb_generic_error_t* error = xcb_request_check(connection, sent);
+    if (error)
+        std::fprintf(stderr, "%s: the X server refused the request (error %d)\n", argv[0],
+                     error->error_code);
+    std::free(error);
+    xcb_disconnect(connection);
+    return error ? 1 : 0;
 }
