@@ -28,19 +28,19 @@ const std::initializer_list<Control> Design = {
     {.name = "Frame1",     .kind = Kind::Frame,                          .place = { 360,  240, 3615, 2055},
      .tab = 0, .text = "クリップボードへのコピー方法"},
     {.name = "optClip(0)", .kind = Kind::Option, .container = "Frame1", .place = { 360,  360, 2895,  180},
-     .tab = 1, .text = "１６進法"},
+     .tab = 1, .text = "１６進法", .accessibleDescription = "例：00FFAA"},
     {.name = "Label3",     .kind = Kind::Label,  .container = "Frame1", .place = {1680,  600,  900,  180},
      .tab = 7, .text = "例：00FFAA", .style = AutoSize},
     {.name = "optClip(1)", .kind = Kind::Option, .container = "Frame1", .place = { 360,  960, 2655,  180},
-     .tab = 2, .text = "１６進法の先頭に「＃」をつける"},
+     .tab = 2, .text = "１６進法の先頭に「＃」をつける", .accessibleDescription = "例：#00FFAA"},
     {.name = "Label1",     .kind = Kind::Label,  .container = "Frame1", .place = {1680, 1200,  990,  180},
      .tab = 4, .text = "例：#00FFAA", .style = AutoSize},
     {.name = "optClip(2)", .kind = Kind::Option, .container = "Frame1", .place = { 360, 1440, 1695,  180},
-     .tab = 5, .text = "１０進法ＲＧＢ表示"},
+     .tab = 5, .text = "１０進法ＲＧＢ表示", .accessibleDescription = "例：RGB（0,255,77）"},
     {.name = "Label2",     .kind = Kind::Label,  .container = "Frame1", .place = {1680, 1680, 1410,  180},
      .tab = 6, .text = "例：RGB（0,255,77）", .style = AutoSize},
     {.name = "Command1",   .kind = Kind::Button,                         .place = {2280, 2400, 1695,  495},
-     .tab = 3, .text = "Ｏ．Ｋ"},
+     .tab = 3, .text = "Ｏ．Ｋ", .accessibleDescription = "選んだコピー方法にして閉じる"},
 };
 // clang-format on
 

@@ -1,4 +1,5 @@
 #include "ChannelScrollBar.h"
+#include "frmClip.h"
 #include "frmMain.h"
 
 #include <QAccessible>
@@ -20,6 +21,7 @@ private slots:
     void labelsNameTheirControls();
     void everyControlHasAName();
     void valueBoxesAndSwatchSayWhatTheyShow();
+    void clipboardOptionsSayWhatTheyCopy();
 
 private:
     QAccessibleInterface* accessible(const char* name) const;
@@ -122,6 +124,23 @@ void TestAccessibility::valueBoxesAndSwatchSayWhatTheyShow() {
     QCOMPARE(accessible("lblColor")->text(QAccessible::Name), QStringLiteral("色見本 FF0000"));
     QCOMPARE(accessible("lblColor")->text(QAccessible::Value), QStringLiteral("FF0000"));
     QCOMPARE(accessible("scrColor(0)")->valueInterface()->currentValue().toInt(), 255);
+}
+
+void TestAccessibility::clipboardOptionsSayWhatTheyCopy() {
+    const frmClip* dialog = frmClip::Show();
+    const QStringList names = {"１６進法", "１６進法の先頭に「＃」をつける", "１０進法ＲＧＢ表示"};
+    const QStringList examples = {"例：00FFAA", "例：#00FFAA", "例：RGB（0,255,77）"};
+    for (int i = 0; i < frmClip::OptionCount; ++i) {
+        auto* option = dialog->findChild<QWidget*>(QStringLiteral("optClip(%1)").arg(i));
+        QAccessibleInterface* interface = QAccessible::queryAccessibleInterface(option);
+        QCOMPARE(interface->role(), QAccessible::RadioButton);
+        QCOMPARE(interface->text(QAccessible::Name), names.at(i));
+        QCOMPARE(interface->text(QAccessible::Description), examples.at(i));
+    }
+    auto* ok = dialog->findChild<QWidget*>(QStringLiteral("Command1"));
+    QCOMPARE(QAccessible::queryAccessibleInterface(ok)->text(QAccessible::Name),
+             QStringLiteral("Ｏ．Ｋ"));
+    frmClip::Unload();
 }
 
 QTEST_MAIN(TestAccessibility)
