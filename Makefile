@@ -9,7 +9,7 @@ BUILD_TYPE ?= RelWithDebInfo
 CMAKE_OPTIONS ?=
 JOBS ?= $(shell nproc 2>/dev/null || echo 2)
 
-.PHONY: all build run test test-sanitize package clean
+.PHONY: all build run test test-sanitize lint package clean
 
 all: build
 
@@ -29,6 +29,7 @@ test:
 	$(MAKE) build
 	ctest --test-dir $(BUILD_DIR) --output-on-failure --no-tests=error
 	$(MAKE) test-sanitize
+	$(MAKE) lint
 
 # The whole suite built with AddressSanitizer, UndefinedBehaviorSanitizer and
 # LeakSanitizer: a memory fault, undefined behaviour or a leak fails its test.
@@ -36,6 +37,18 @@ test-sanitize:
 	tools/install-deps test
 	$(MAKE) build BUILD_DIR=$(SANITIZE_DIR) CMAKE_OPTIONS=-DHUEPROBE_SANITIZE=ON
 	ctest --test-dir $(SANITIZE_DIR) --output-on-failure --no-tests=error
+
+# Static checks: clang-tidy (its checks are in .clang-tidy) on the product code,
+# and cppcheck on all of it but the sanitizer tests, which commit faults on purpose.
+LINT_SOURCES = $(wildcard core/*.cpp ui/*.cpp app/*.cpp packaging/*.cpp)
+CPPCHECK_SUPPRESS = missingIncludeSystem missingInclude useStlAlgorithm
+
+lint: build
+	clang-tidy -p $(BUILD_DIR) --quiet $(LINT_SOURCES)
+	cppcheck --std=c++20 --language=c++ --library=qt --quiet --error-exitcode=1 \
+		--enable=warning,performance,portability,style --inline-suppr \
+		$(addprefix --suppress=,$(CPPCHECK_SUPPRESS)) -I core -I ui -I app \
+		-i tests/sanitize core ui app packaging tests
 
 package:
 	tools/install-deps package

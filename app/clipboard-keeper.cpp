@@ -40,7 +40,7 @@ constexpr const char* Program = "hueprobe-clipboard-keeper";
 // A text of this size fits into one property change on every X server (the core
 // protocol takes requests of up to 256 KiB), so no incremental transfer is needed.
 // Hueprobe's texts are colour codes of a few bytes.
-constexpr std::size_t MaxTextBytes = 64 * 1024;
+constexpr std::size_t MaxTextBytes = std::size_t{64} * 1024;
 
 enum class Outcome : char { Served = '0', Failed = '1' };
 

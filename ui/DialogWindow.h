@@ -19,7 +19,7 @@ public:
         instance->show();
         instance->raise();
         instance->activateWindow();
-        return instance;
+        return instance.data();
     }
 
     // Destroys the window at once, without the close event: the program is ending.
