@@ -1,11 +1,14 @@
-# Hueprobe: `make run` opens the program, `make test` runs the whole suite.
-# Both install any missing Debian packages first and build out of tree.
+# Hueprobe: `make run` opens the program, `make test` runs the whole suite,
+# `make bench` measures start-up, memory and interaction speed (not a test).
+# All install any missing Debian packages first and build out of tree.
 
 BUILD_DIR ?= build
 BUILD_TYPE ?= RelWithDebInfo
 JOBS ?= $(shell nproc 2>/dev/null || echo 2)
+BENCH_DIR ?= build-bench
+BENCH_RUNS ?= 15
 
-.PHONY: all build run test clean
+.PHONY: all build run test bench clean
 
 all: build
 
@@ -24,6 +27,13 @@ test:
 	tools/install-deps test
 	$(MAKE) build
 	ctest --test-dir $(BUILD_DIR) --output-on-failure --no-tests=error
+
+# Benchmarks always measure a Release build of their own.
+bench:
+	tools/install-deps bench
+	cmake -S . -B $(BENCH_DIR) -DCMAKE_BUILD_TYPE=Release -DBUILD_TESTING=OFF -DHUEPROBE_BENCH=ON
+	cmake --build $(BENCH_DIR) --parallel $(JOBS)
+	bench/run $(BENCH_DIR) $(BENCH_RUNS)
 
 clean:
 	rm -rf $(BUILD_DIR)
