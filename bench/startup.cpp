@@ -28,6 +28,7 @@
 #include <poll.h>
 #include <signal.h>
 #include <sys/wait.h>
+#include <time.h>
 #include <unistd.h>
 
 namespace {
@@ -48,8 +49,10 @@ struct Options {
 };
 
 struct Sample {
-    double startupMs = 0;
-    long rssKiB = 0;
+    double startupMs = 0; // wall-clock time from fork until mapped
+    double cpuMs = 0;     // processor time the program had used by then
+    long rssKiB = 0;      // resident memory after the settle time
+    long anonKiB = 0;     // the part of it that is the program's own, not mapped files
 };
 
 [[noreturn]] void fail(const std::string& message) {
@@ -174,18 +177,29 @@ private:
     xcb_atom_t pidAtom_ = 0;
 };
 
-long residentKiB(pid_t pid) {
+// A memory figure of /proc/PID/status, such as "VmRSS:" or "RssAnon:".
+long statusKiB(pid_t pid, const std::string& wanted) {
     std::ifstream status("/proc/" + std::to_string(pid) + "/status");
     std::string key;
     while (status >> key) {
-        if (key == "VmRSS:") {
+        if (key == wanted) {
             long kib = 0;
             status >> kib;
             return kib;
         }
         status.ignore(1 << 16, '\n');
     }
-    fail("no VmRSS for process " + std::to_string(pid));
+    fail("no " + wanted + " for process " + std::to_string(pid));
+}
+
+// The processor time of all the process's threads so far. Unlike the wall-clock
+// time it hardly grows when other work shares the machine.
+double cpuMilliseconds(pid_t pid) {
+    clockid_t clock{};
+    timespec used{};
+    if (clock_getcpuclockid(pid, &clock) != 0 || clock_gettime(clock, &used) != 0)
+        fail("cannot read the processor time of process " + std::to_string(pid));
+    return double(used.tv_sec) * 1e3 + double(used.tv_nsec) / 1e6;
 }
 
 void stop(pid_t pid) {
@@ -212,8 +226,12 @@ Sample measure(MapWatcher& watcher, const Command& command, int settleMs) {
         _exit(127);
     }
     const auto mapped = watcher.waitForMap(pid, command.front());
+    Sample sample;
+    sample.startupMs = Milliseconds(mapped - started).count();
+    sample.cpuMs = cpuMilliseconds(pid);
     std::this_thread::sleep_for(std::chrono::milliseconds(settleMs));
-    Sample sample{Milliseconds(mapped - started).count(), residentKiB(pid)};
+    sample.rssKiB = statusKiB(pid, "VmRSS:");
+    sample.anonKiB = statusKiB(pid, "RssAnon:");
     stop(pid);
     return sample;
 }
@@ -226,18 +244,22 @@ template <class T> T median(std::vector<T> values) {
 
 struct Series {
     std::vector<double> startupMs;
+    std::vector<double> cpuMs;
     std::vector<double> rssKiB;
+    std::vector<double> anonKiB;
     void add(const Sample& sample) {
         startupMs.push_back(sample.startupMs);
+        cpuMs.push_back(sample.cpuMs);
         rssKiB.push_back(double(sample.rssKiB));
+        anonKiB.push_back(double(sample.anonKiB));
     }
 };
 
 void printRow(const char* name, const Series& series) {
-    std::printf("%-10s %10.1f %8.1f %8.1f %12.0f\n", name, median(series.startupMs),
+    std::printf("%-10s %10.1f %8.1f %8.1f %8.1f %10.0f %10.0f\n", name, median(series.startupMs),
                 *std::min_element(series.startupMs.begin(), series.startupMs.end()),
                 *std::max_element(series.startupMs.begin(), series.startupMs.end()),
-                median(series.rssKiB));
+                median(series.cpuMs), median(series.rssKiB), median(series.anonKiB));
 }
 
 const char* verdict(double ratio, double limit) {
@@ -250,7 +272,9 @@ int main(int argc, char* argv[]) {
     const Options options = parseOptions(argc, argv);
     MapWatcher watcher;
     if (!options.untilMapped.empty()) {
-        std::printf("%.1f ms until mapped\n", measure(watcher, options.untilMapped, 0).startupMs);
+        const Sample sample = measure(watcher, options.untilMapped, 0);
+        std::printf("%.1f ms until mapped (%.1f ms processor time)\n", sample.startupMs,
+                    sample.cpuMs);
         return 0;
     }
 
@@ -275,26 +299,33 @@ int main(int argc, char* argv[]) {
         candidate.add(ours);
         baseline.add(floor);
         ratios.push_back(ours.startupMs / floor.startupMs);
-        std::printf("run %2d: hueprobe %7.1f ms %7ld KiB, baseline %7.1f ms %7ld KiB, ratio %.3f\n",
-                    run + 1, ours.startupMs, ours.rssKiB, floor.startupMs, floor.rssKiB,
-                    ratios.back());
+        std::printf("run %2d: hueprobe %6.1f ms (cpu %5.1f) %6ld KiB, "
+                    "baseline %6.1f ms (cpu %5.1f) %6ld KiB, ratio %.3f\n",
+                    run + 1, ours.startupMs, ours.cpuMs, ours.rssKiB, floor.startupMs, floor.cpuMs,
+                    floor.rssKiB, ratios.back());
         std::fflush(stdout);
     }
 
     const double medianRatio = median(ratios);
     const double memoryRatio = median(candidate.rssKiB) / median(baseline.rssKiB);
-    std::printf("\nStart-up until the main window is mapped, and resident memory %d ms later;\n"
-                "%d interleaved runs each after one warm-up.\n\n",
+    std::printf("\nStart-up until the main window is mapped (wall clock, and the processor time\n"
+                "used by then), and resident memory %d ms later; medians of %d interleaved\n"
+                "runs each after one warm-up.\n\n",
                 options.settleMs, options.runs);
-    std::printf("%-10s %10s %8s %8s %12s\n", "program", "median ms", "min ms", "max ms",
-                "median KiB");
+    std::printf("%-10s %10s %8s %8s %8s %10s %10s\n", "program", "median ms", "min ms", "max ms",
+                "cpu ms", "RSS KiB", "anon KiB");
     printRow("hueprobe", candidate);
     printRow("baseline", baseline);
     std::printf("\nstart-up ratio of the medians:     %.3f\n",
                 median(candidate.startupMs) / median(baseline.startupMs));
+    std::printf("processor time ratio (medians):    %.3f  (information: steadier on a busy "
+                "machine)\n",
+                median(candidate.cpuMs) / median(baseline.cpuMs));
     std::printf("median of the per-run time ratios: %.3f  (target <= 1.10: %s)\n", medianRatio,
                 verdict(medianRatio, 1.10));
     std::printf("memory ratio of the medians:       %.3f  (target <= 1.10: %s)\n", memoryRatio,
                 verdict(memoryRatio, 1.10));
+    std::printf("own (anonymous) memory ratio:      %.3f  (information: RSS less mapped files)\n",
+                median(candidate.anonKiB) / median(baseline.anonKiB));
     return 0;
 }
