@@ -7,11 +7,13 @@
 #include "PickListComboBox.h"
 #include "frmMain.h"
 
+#include <QEvent>
 #include <QLabel>
-#include <QPaintEvent>
 #include <QTest>
 
 #include <algorithm>
+#include <memory>
+#include <string_view>
 
 namespace hueprobe {
 namespace {
