@@ -1,15 +1,19 @@
 # Hueprobe: `make run` opens the program, `make test` runs the whole suite,
 # once in the normal build and once more in the sanitizer build;
-# `make package` builds the Debian package in the build folder.
-# They install any missing Debian packages first and build out of tree.
+# `make package` builds the Debian package in the build folder;
+# `make bench` measures start-up, memory and interaction speed (not a test),
+# `make bench-profile` shows where the start-up instructions go.
+# All install any missing Debian packages first and build out of tree.
 
 BUILD_DIR ?= build
 SANITIZE_DIR ?= build-asan
 BUILD_TYPE ?= RelWithDebInfo
 CMAKE_OPTIONS ?=
 JOBS ?= $(shell nproc 2>/dev/null || echo 2)
+BENCH_DIR ?= build-bench
+BENCH_RUNS ?= 15
 
-.PHONY: all build run test test-sanitize lint package clean
+.PHONY: all build run test test-sanitize lint package bench bench-build bench-profile clean
 
 all: build
 
@@ -54,6 +58,19 @@ package:
 	tools/install-deps package
 	$(MAKE) build
 	cmake --build $(BUILD_DIR) --target package
+
+# Benchmarks always measure a Release build of their own.
+bench-build:
+	tools/install-deps bench
+	cmake -S . -B $(BENCH_DIR) -DCMAKE_BUILD_TYPE=Release -DBUILD_TESTING=OFF -DHUEPROBE_BENCH=ON
+	cmake --build $(BENCH_DIR) --parallel $(JOBS)
+
+bench: bench-build
+	bench/run $(BENCH_DIR) $(BENCH_RUNS)
+
+# Where the start-up instructions go, against the baseline (callgrind).
+bench-profile: bench-build
+	bench/profile $(BENCH_DIR)
 
 clean:
 	rm -rf $(BUILD_DIR) $(SANITIZE_DIR)

@@ -1,0 +1,126 @@
+// In-process benchmarks of the main window's two ways of changing the colour:
+// a chart pick with every refresh it causes, and one scroll bar change. Each
+// case runs once with the handlers alone and once with the repaint of what they
+// changed, and checks that the display shows the colour set (and was painted).
+#include "ChannelScrollBar.h"
+#include "ColorChart.h"
+#include "PickListComboBox.h"
+#include "frmMain.h"
+
+#include <QEvent>
+#include <QLabel>
+#include <QTest>
+
+#include <algorithm>
+#include <memory>
+#include <string_view>
+
+namespace hueprobe {
+namespace {
+
+// Counts the paint events a widget receives.
+class PaintCounter : public QObject {
+public:
+    int paints = 0;
+
+protected:
+    bool eventFilter(QObject* watched, QEvent* event) override {
+        if (event->type() == QEvent::Paint)
+            ++paints;
+        return QObject::eventFilter(watched, event);
+    }
+};
+
+int chartRow(std::string_view name) {
+    const auto row = std::find_if(ColorChart.begin(), ColorChart.end(),
+                                  [name](const ChartRow& entry) { return entry.name == name; });
+    return int(row - ColorChart.begin());
+}
+
+} // namespace
+
+class InteractionBenchmark : public QObject {
+    Q_OBJECT
+
+private slots:
+    void initTestCase() {
+        window = std::make_unique<frmMain>();
+        window->show();
+        QVERIFY(QTest::qWaitForWindowExposed(window.get()));
+        cmb140 = window->findChild<PickListComboBox*>(QStringLiteral("cmb140"));
+        scrRed = window->findChild<ChannelScrollBar*>(QStringLiteral("scrColor(0)"));
+        lblColor = window->findChild<QLabel*>(QStringLiteral("lblColor"));
+        QVERIFY(cmb140 && scrRed && lblColor);
+        lblColor->installEventFilter(&swatchPaints);
+    }
+
+    void chartPick_data() { repaintColumn(); }
+
+    // White and Black alternate, so every pick moves all three scroll bars and
+    // runs all three change handlers besides the pick's own refreshes.
+    void chartPick() {
+        QFETCH(bool, repaint);
+        const int white = chartRow("White");
+        const int black = chartRow("Black");
+        int picks = 0;
+        swatchPaints.paints = 0;
+        QBENCHMARK {
+            const int row = lblColor->text() == QStringLiteral("FFFFFF") ? black : white;
+            cmb140->setCurrentIndex(row);
+            emit cmb140->activated(row);
+            ++picks;
+            if (repaint)
+                paintPending();
+        }
+        const bool lastWasWhite = cmb140->currentIndex() == white;
+        QCOMPARE(lblColor->text(),
+                 lastWasWhite ? QStringLiteral("FFFFFF") : QStringLiteral("000000"));
+        if (repaint)
+            QCOMPARE(swatchPaints.paints, picks);
+    }
+
+    void scrollChange_data() { repaintColumn(); }
+
+    // The red bar swings between its ends, so every set is a real change.
+    void scrollChange() {
+        QFETCH(bool, repaint);
+        int changes = 0;
+        int value = 0;
+        swatchPaints.paints = 0;
+        QBENCHMARK {
+            value = scrRed->value() == 0 ? 255 : 0;
+            scrRed->setValue(value);
+            ++changes;
+            if (repaint)
+                paintPending();
+        }
+        if (repaint)
+            QCOMPARE(swatchPaints.paints, changes);
+        QCOMPARE(Module1.intColor.at(0), value);
+        QCOMPARE(window->findChild<QLabel*>(QStringLiteral("lblColor10(0)"))->text(),
+                 QString::number(value));
+    }
+
+    void cleanupTestCase() { window.reset(); }
+
+private:
+    // Paints what the handlers marked for repainting, as the event loop would.
+    static void paintPending() { QCoreApplication::processEvents(); }
+
+    static void repaintColumn() {
+        QTest::addColumn<bool>("repaint");
+        QTest::newRow("handlers") << false;
+        QTest::newRow("handlers and repaint") << true;
+    }
+
+    std::unique_ptr<frmMain> window;
+    PickListComboBox* cmb140 = nullptr;
+    ChannelScrollBar* scrRed = nullptr;
+    QLabel* lblColor = nullptr;
+    PaintCounter swatchPaints;
+};
+
+} // namespace hueprobe
+
+QTEST_MAIN(hueprobe::InteractionBenchmark)
+#include "interaction.moc"
