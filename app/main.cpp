@@ -1,6 +1,7 @@
 #include "Application.h"
 #include "ClipboardHandover.h"
 #include "DisplayCheck.h"
+#include "FormDesign.h"
 #include "frmMain.h"
 
 #include <QApplication>
@@ -14,6 +15,7 @@ int main(int argc, char* argv[]) {
 
     QApplication app(argc, argv);
     hueprobe::identifyApplication();
+    hueprobe::design::useGothicForJapaneseText();
     hueprobe::frmMain window;
     window.show();
     const int status = QApplication::exec();

@@ -7,6 +7,7 @@
 
 #include <QAccessible>
 #include <QAccessibleWidget>
+#include <QApplication>
 #include <QFontDatabase>
 #include <QGroupBox>
 #include <QLabel>
@@ -45,6 +46,14 @@ QFont gothicFont(double points) {
     font.setPointSizeF(points);
     font.setWeight(QFont::Normal);
     return font;
+}
+
+// Otherwise the system's preferred Japanese face draws that text: a second font
+// file in memory beside the Gothic one, and more font look-ups at start.
+void useGothicForJapaneseText() {
+    QFont font = QApplication::font();
+    font.setFamilies(QStringList{font.family()} + gothicFaces());
+    QApplication::setFont(font);
 }
 
 void setColours(QWidget* widget, const QColor& text, const QColor& background) {
@@ -165,9 +174,17 @@ void setText(QWidget* widget, const QString& text) {
 void condenseToFit(QWidget* widget, const QString& widest) {
     const QRect room = widget->contentsRect();
     QFont font = widget->font();
-    for (int stretch = 100; stretch > 50; --stretch) {
+    const auto width = [&] {
+        return QFontMetrics(font).boundingRect(room, Qt::AlignRight, widest).width();
+    };
+    const int natural = width();
+    if (natural <= room.width())
+        return;
+    // Advances scale with the stretch, so the first estimate is all but right;
+    // each font tried costs a font engine, so start there and only correct rounding.
+    for (int stretch = 100 * room.width() / natural; stretch > 50; --stretch) {
         font.setStretch(stretch);
-        if (QFontMetrics(font).boundingRect(room, Qt::AlignRight, widest).width() <= room.width())
+        if (width() <= room.width())
             break;
     }
     widget->setFont(font);

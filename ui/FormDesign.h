@@ -83,6 +83,11 @@ struct Control {
 // The window's Japanese Gothic face at the given size.
 QFont gothicFont(double points);
 
+// Makes the Gothic face the fallback for Japanese text in the toolkit's own font
+// (menus, buttons, the chart list), so one Japanese face serves the whole program.
+// Call it once the application object exists, before any window is built.
+void useGothicForJapaneseText();
+
 // Colours of a widget: its text and its own background; an invalid colour
 // leaves that one as the toolkit draws it.
 void setColours(QWidget* widget, const QColor& text, const QColor& background);

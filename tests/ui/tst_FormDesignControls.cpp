@@ -3,11 +3,14 @@
 // and show their colour.
 #include "FormDesign.h"
 
+#include <QApplication>
+#include <QGlyphRun>
 #include <QGroupBox>
 #include <QPushButton>
 #include <QRadioButton>
 #include <QSignalSpy>
 #include <QTest>
+#include <QTextLayout>
 
 using namespace hueprobe;
 using namespace hueprobe::design;
@@ -43,6 +46,20 @@ class FormDesignControlsTest : public QObject {
     Q_OBJECT
 
 private slots:
+    void japaneseTextInTheInterfaceFontIsDrawnInTheGothicFace() {
+        const QFont before = QApplication::font();
+        useGothicForJapaneseText();
+        QTextLayout menuTitle(QStringLiteral("ファイル(F)"), QApplication::font());
+        menuTitle.beginLayout();
+        menuTitle.createLine();
+        menuTitle.endLayout();
+        QStringList faces;
+        for (const QGlyphRun& run : menuTitle.glyphRuns())
+            faces.append(run.rawFont().familyName());
+        QApplication::setFont(before);
+        QVERIFY2(faces.contains(QFontInfo(gothicFont(9)).family()), qPrintable(faces.join(", ")));
+    }
+
     void controlsInAFrameArePlacedWithinIt() {
         GroupWindow group;
         auto* frame = group.built.get<QGroupBox>("Frame1");
