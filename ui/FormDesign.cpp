@@ -20,29 +20,42 @@ namespace hueprobe::design {
 
 namespace {
 
-// The face the windows were drawn with first, then the proportional Gothic face
-// Debian ships in fonts-ipafont-gothic, which has the same metrics class.
-// Qt answers a request whose first face is not installed with a search of the
-// system's fallback fonts, for every size and script: several milliseconds at
-// start-up. So where only the second face is installed it is asked for alone;
-// the face drawn with is the same. The second face is looked for in the plain
-// family list, which costs a twentieth of hasFamily(); the first needs
-// hasFamily(), which also knows its other names.
-QStringList gothicFaces() {
-    const QString drawnWith = QStringLiteral("ＭＳ Ｐゴシック");
-    const QString debianFace = QStringLiteral("IPAPGothic");
-    if (QFontDatabase::families().contains(debianFace) && !QFontDatabase::hasFamily(drawnWith))
-        return {debianFace};
-    return {drawnWith, debianFace};
+// The Gothic face to draw with: the face the windows were drawn with, under
+// either of its names, or else the proportional Gothic face Debian ships in
+// fonts-ipafont-gothic, which has the same metrics class. Asking for a face
+// that is not installed makes Qt search the system's fallback fonts for every
+// size and script, milliseconds at start-up, and a name look-up through
+// fontconfig costs nearly as much; so the installed face is found in the plain
+// family list and asked for alone. Where none is installed, both are asked for.
+struct GothicFaces {
+    QStringList families;
+    bool installed = false;
+};
+
+const GothicFaces& gothicFaces() {
+    static const GothicFaces faces = [] {
+        const QStringList installed = QFontDatabase::families();
+        for (const QString& face : {QStringLiteral("ＭＳ Ｐゴシック"), QStringLiteral("MS PGothic"),
+                                    QStringLiteral("IPAPGothic")}) {
+            if (installed.contains(face))
+                return GothicFaces{{face}, true};
+        }
+        return GothicFaces{{QStringLiteral("ＭＳ Ｐゴシック"), QStringLiteral("IPAPGothic")}};
+    }();
+    return faces;
 }
 
 } // namespace
 
 QFont gothicFont(double points) {
-    static const QStringList faces = gothicFaces();
+    const GothicFaces& faces = gothicFaces();
     QFont font;
-    font.setFamilies(faces);
+    font.setFamilies(faces.families);
     font.setStyleHint(QFont::SansSerif);
+    // The face has every character the windows show in it, so Qt need not
+    // gather fallback fonts for it that it would never use.
+    if (faces.installed)
+        font.setStyleStrategy(QFont::NoFontMerging);
     font.setPointSizeF(points);
     font.setWeight(QFont::Normal);
     return font;
@@ -52,7 +65,7 @@ QFont gothicFont(double points) {
 // file in memory beside the Gothic one, and more font look-ups at start.
 void useGothicForJapaneseText() {
     QFont font = QApplication::font();
-    font.setFamilies(QStringList{font.family()} + gothicFaces());
+    font.setFamilies(QStringList{font.family()} + gothicFaces().families);
     QApplication::setFont(font);
 }
 
@@ -174,19 +187,14 @@ void setText(QWidget* widget, const QString& text) {
 void condenseToFit(QWidget* widget, const QString& widest) {
     const QRect room = widget->contentsRect();
     QFont font = widget->font();
-    const auto width = [&] {
-        return QFontMetrics(font).boundingRect(room, Qt::AlignRight, widest).width();
+    const auto fits = [&] {
+        return QFontMetrics(font).boundingRect(room, Qt::AlignRight, widest).width() <=
+               room.width();
     };
-    const int natural = width();
-    if (natural <= room.width())
-        return;
-    // Advances scale with the stretch, so the first estimate is all but right;
-    // each font tried costs a font engine, so start there and only correct rounding.
-    for (int stretch = 100 * room.width() / natural; stretch > 50; --stretch) {
+    // In steps of a quarter: every font tried or used costs a font engine at
+    // start, and boxes that need about as much condensing then share one face.
+    for (int stretch = 75; !fits() && stretch >= 25; stretch -= 25)
         font.setStretch(stretch);
-        if (width() <= room.width())
-            break;
-    }
     widget->setFont(font);
 }
 
