@@ -14,10 +14,10 @@
 // Replaying a failure
 //   A failure names its seed, its step (counted from 0), the action and what
 //   differed, for example
-//     seed 20261206, step 10: key End on scrColor(0), reached by a click on its
-//     thumb: scrColor(0) value is 0, expected 255; lblColor10(0) is 0, expected 255; ...
+//     seed 20261206, step 21: key End on scrColor(1), reached by a click on its
+//     thumb: scrColor(1) value is 248, expected 255; lblColor10(1) is 248, expected 255; ...
 //   The same seed gives the same actions, so the failure comes back with
-//     HUEPROBE_SEED=20261206 HUEPROBE_ACTIONS=11 build/tests/ui/tst_randomuse
+//     HUEPROBE_SEED=20261206 HUEPROBE_ACTIONS=22 build/tests/ui/tst_randomuse
 //   (HUEPROBE_ACTIONS = step + 1 ends the run at the failing action; run it
 //   with QT_QPA_PLATFORM=offscreen, as CTest does). HUEPROBE_TRACE=1 prints
 //   each action and what the window should show after it. Without these the
