@@ -178,12 +178,6 @@ const QStringList Japanese = {QStringLiteral("赤"), QStringLiteral("カラー�
 class RandomUse : public QObject {
     Q_OBJECT
 
-private slots:
-    void initTestCase();
-    void cleanupTestCase();
-    void randomUseKeepsTheWindowEqualToTheModel();
-
-private:
     enum Kind {
         BarKey,
         BarClick,
@@ -210,13 +204,13 @@ private:
     Kind drawKind();
     void run(Kind kind);
     void act(const QString& description);
-    void fail(const QString& problem);
+    void fail(const QString& what);
     QStringList displayDifferences() const;
     QStringList differences();
     void checkClickedCopy();
 
     // The person's ways of reaching things.
-    bool bringToFront(QWidget* window);
+    bool bringToFront(QWidget* target);
     static QWidget* focused();
     bool tabTo(QWidget* target);
     QRect barPart(int channel, QStyle::SubControl part) const;
@@ -271,6 +265,11 @@ private:
     QString problem;
     bool modeChanged = false;
     QMap<QString, int> counts;
+
+private slots:
+    void initTestCase();
+    void cleanupTestCase();
+    void randomUseKeepsTheWindowEqualToTheModel();
 };
 
 const std::array<RandomUse::Weighted, 14> RandomUse::Kinds = {{
@@ -672,7 +671,7 @@ QAbstractItemView* RandomUse::openChartList(const QString& how) {
 void RandomUse::pickFromList() {
     static const QStringList Ways = {QStringLiteral("a click on the arrow"), QStringLiteral("F4"),
                                      QStringLiteral("Alt+Down")};
-    const QString how = Ways.at(draw(int(Ways.size())));
+    const QString& how = Ways.at(draw(int(Ways.size())));
     const bool dismiss = chance(8);
     const int row = draw(ChartRows);
     const QString name = cmb140->itemText(row);
@@ -908,7 +907,7 @@ void RandomUse::leaveChartField(QWidget* field) {
 void RandomUse::copy() {
     static const QStringList Ways = {QStringLiteral("a click"), QStringLiteral("Space"),
                                      QStringLiteral("Enter")};
-    const QString how = Ways.at(chance(3) ? 1 + draw(2) : 0);
+    const QString& how = Ways.at(chance(3) ? 1 + draw(2) : 0);
     act(QStringLiteral("copy by %1 on the copy button").arg(how));
     QGuiApplication::clipboard()->clear();
     if (how == u"a click") {
@@ -1036,7 +1035,7 @@ bool RandomUse::waitUntilClosed(QPointer<QWidget> dialog, const char* name) {
 void RandomUse::confirmFormat() {
     static const QStringList Ways = {QStringLiteral("a click"), QStringLiteral("Enter"),
                                      QStringLiteral("Space")};
-    const QString how = Ways.at(chance(2) ? 0 : 1 + draw(2));
+    const QString& how = Ways.at(chance(2) ? 0 : 1 + draw(2));
     act(QStringLiteral("OK in the clipboard dialog by %1").arg(how));
     QPointer<QWidget> dialog = frmClip::Open();
     if (!bringToFront(dialog))
@@ -1085,7 +1084,7 @@ void RandomUse::closeVersionDialog() {
     static const QStringList Ways = {QStringLiteral("a click on OK"), QStringLiteral("Enter"),
                                      QStringLiteral("Space"), QStringLiteral("its close box"),
                                      QStringLiteral("Escape, which closes nothing")};
-    const QString how = Ways.at(draw(int(Ways.size())));
+    const QString& how = Ways.at(draw(int(Ways.size())));
     act(QStringLiteral("close the version dialog by %1").arg(how));
     QPointer<QWidget> dialog = frmVersion::Open();
     if (!bringToFront(dialog))
