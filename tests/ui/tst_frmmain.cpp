@@ -1,5 +1,6 @@
 #include "ChannelScrollBar.h"
 #include "PickListComboBox.h"
+#include "ScrollBarParts.h"
 #include "frmMain.h"
 
 #include <QAbstractItemView>
@@ -10,7 +11,6 @@
 #include <QMenuBar>
 #include <QPushButton>
 #include <QSignalSpy>
-#include <QStyleOptionSlider>
 #include <QTest>
 #include <QTimer>
 
@@ -215,18 +215,7 @@ void TestFrmMain::keysMoveTheFocusedBar() {
 }
 
 QRect TestFrmMain::barPart(int channel, QStyle::SubControl part) const {
-    ChannelScrollBar* scroll = bar(channel);
-    QStyleOptionSlider option;
-    option.initFrom(scroll);
-    option.subControls = QStyle::SC_All;
-    option.orientation = Qt::Horizontal;
-    option.minimum = scroll->minimum();
-    option.maximum = scroll->maximum();
-    option.sliderPosition = scroll->sliderPosition();
-    option.sliderValue = scroll->value();
-    option.singleStep = scroll->singleStep();
-    option.pageStep = scroll->pageStep();
-    return scroll->style()->subControlRect(QStyle::CC_ScrollBar, &option, part, scroll);
+    return testing::scrollBarPart(bar(channel), part);
 }
 
 void TestFrmMain::arrowsAndTrackClicksMoveAtOnce() {
