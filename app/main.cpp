@@ -15,7 +15,7 @@ int main(int argc, char* argv[]) {
 
     QApplication app(argc, argv);
     hueprobe::identifyApplication();
-    hueprobe::design::useGothicForJapaneseText();
+    hueprobe::design::useGothicInterfaceFont();
     hueprobe::frmMain window;
     window.show();
     const int status = QApplication::exec();

@@ -61,11 +61,12 @@ QFont gothicFont(double points) {
     return font;
 }
 
-// Otherwise the system's preferred Japanese face draws that text: a second font
-// file in memory beside the Gothic one, and more font look-ups at start.
-void useGothicForJapaneseText() {
+// Otherwise Japanese text in the toolkit's font falls back to the system's
+// preferred Japanese face: a second font file in memory beside the Gothic one,
+// and a third face with its own font look-ups at start.
+void useGothicInterfaceFont() {
     QFont font = QApplication::font();
-    font.setFamilies(QStringList{font.family()} + gothicFaces().families);
+    font.setFamilies(gothicFaces().families);
     QApplication::setFont(font);
 }
 

@@ -83,10 +83,11 @@ struct Control {
 // The window's Japanese Gothic face at the given size.
 QFont gothicFont(double points);
 
-// Makes the Gothic face the fallback for Japanese text in the toolkit's own font
-// (menus, buttons, the chart list), so one Japanese face serves the whole program.
-// Call it once the application object exists, before any window is built.
-void useGothicForJapaneseText();
+// Makes the Gothic face, at the toolkit's own size, the font of the controls that
+// set none (menus, buttons, the chart list), as the interface face of a Japanese
+// desktop draws Latin and Japanese text alike. One face then serves the whole
+// program. Call it once the application object exists, before any window is built.
+void useGothicInterfaceFont();
 
 // Colours of a widget: its text and its own background; an invalid colour
 // leaves that one as the toolkit draws it.
