@@ -61,9 +61,9 @@ QFont gothicFont(double points) {
     return font;
 }
 
-// Otherwise Japanese text in the toolkit's font falls back to the system's
-// preferred Japanese face: a second font file in memory beside the Gothic one,
-// and a third face with its own font look-ups at start.
+// Left to the toolkit, its font would draw Latin text in the system's sans face
+// and fall back to the system's preferred Japanese face: two more font files in
+// memory beside the Gothic one, each with its own font look-ups at start.
 void useGothicInterfaceFont() {
     QFont font = QApplication::font();
     font.setFamilies(gothicFaces().families);
