@@ -200,6 +200,11 @@ void frmMain::cmb140_Click() {
     ForCmb();
 }
 
+void frmMain::TakeColour(const Channels& colour) {
+    Module1.intColor = colour;
+    ForCmb();
+}
+
 void frmMain::ShowChannelTexts(int index, Int16 value) {
     lblColor10.at(index)->setText(ascii(DecimalText(value)));
     lblColor16.at(index)->setText(ascii(ShortHex(value)));
