@@ -1,13 +1,13 @@
-# A private X server for real-window checks, sourced by the tests and tools that need
-# one. It sets DISPLAY; stop_x_server ends it. Needs a folder in $work for its files.
+# shellcheck shell=sh
+# A private X server for the tests and tools that source this: start_x_server sets
+# DISPLAY, stop_x_server ends it. Needs a folder in $work for its files.
 
 fail() {
     echo "FAIL: $*" >&2
     exit 1
 }
 
-# Retries a check until it holds, for at most about 20 seconds: a bound against
-# hanging, not a measured time.
+# Retries a check until it holds, for at most about 20 seconds (a bound, not a timing).
 eventually() {
     tries=0
     until "$@"; do
@@ -17,9 +17,7 @@ eventually() {
     done
 }
 
-# A display number with neither a lock file nor a socket, abstract ones included: a
-# server on this machine that keeps no lock file here still holds its socket name,
-# and clients would reach that server instead of ours.
+# A display number with neither a lock file nor a socket (abstract ones included).
 free_display_number() {
     number=$((500 + $$ % 1000))
     while [ -e "/tmp/.X$number-lock" ] || grep -q "/tmp/.X11-unix/X$number\$" /proc/net/unix; do
@@ -28,10 +26,10 @@ free_display_number() {
     echo "$number"
 }
 
-# start_x_server [WIDTHxHEIGHTxDEPTH]
 start_x_server() {
+    : "${work:?a folder for the X server files}"
     mkfifo "$work/displayfd"
-    Xvfb ":$(free_display_number)" -displayfd 3 -nolisten tcp -noreset -screen 0 "${1:-800x600x24}" \
+    Xvfb ":$(free_display_number)" -displayfd 3 -nolisten tcp -noreset -screen 0 1024x768x24 \
         3>"$work/displayfd" >"$work/xvfb.log" 2>&1 &
     x_server=$!
     read -r number <"$work/displayfd" || fail "Xvfb did not start: $(cat "$work/xvfb.log")"
@@ -48,7 +46,7 @@ stop_x_server() {
     x_server=""
 }
 
-# The id of the first visible window whose title matches the pattern.
-visible_window() {
-    xdotool search --onlyvisible --name "$1" 2>/dev/null | head -n 1 | grep .
+# The first visible window of a process.
+window_of() {
+    xdotool search --onlyvisible --pid "$1" 2>/dev/null | head -n 1 | grep .
 }
