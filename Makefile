@@ -28,10 +28,11 @@ run:
 	$(MAKE) build
 	$(BUILD_DIR)/app/hueprobe
 
+# Both builds first, then their tests side by side (two at a time each).
 test:
 	tools/install-deps test
 	$(MAKE) build
-	ctest --test-dir $(BUILD_DIR) --output-on-failure --no-tests=error
+	ctest --test-dir $(BUILD_DIR) --output-on-failure --no-tests=error -j$(JOBS)
 	$(MAKE) test-sanitize
 	$(MAKE) lint
 
@@ -40,19 +41,24 @@ test:
 test-sanitize:
 	tools/install-deps test
 	$(MAKE) build BUILD_DIR=$(SANITIZE_DIR) CMAKE_OPTIONS=-DHUEPROBE_SANITIZE=ON
-	ctest --test-dir $(SANITIZE_DIR) --output-on-failure --no-tests=error
+	ctest --test-dir $(SANITIZE_DIR) --output-on-failure --no-tests=error -j$(JOBS)
 
 # Static checks: clang-tidy (its checks are in .clang-tidy) on the product code,
-# and cppcheck on all of it but the sanitizer tests, which commit faults on purpose.
+# cppcheck on all of the C++, clang-format (.clang-format) on every C++ file and
+# shellcheck on every shell script, sourced ones included.
 LINT_SOURCES = $(wildcard core/*.cpp ui/*.cpp app/*.cpp packaging/*.cpp)
+CPP_FILES = $(shell git ls-files '*.cpp' '*.h')
+SHELL_SCRIPTS = $(shell git ls-files '*.sh'; git grep -lE '^\#!/bin/(ba)?sh' -- ':!*.sh')
 CPPCHECK_SUPPRESS = missingIncludeSystem missingInclude useStlAlgorithm
 
 lint: build
-	clang-tidy -p $(BUILD_DIR) --quiet $(LINT_SOURCES)
-	cppcheck --std=c++20 --language=c++ --library=qt --quiet --error-exitcode=1 \
+	printf '%s\n' $(LINT_SOURCES) | xargs -P $(JOBS) -n 1 clang-tidy -p $(BUILD_DIR) --quiet
+	cppcheck -j $(JOBS) --std=c++20 --language=c++ --library=qt --quiet --error-exitcode=1 \
 		--enable=warning,performance,portability,style --inline-suppr \
 		$(addprefix --suppress=,$(CPPCHECK_SUPPRESS)) -I core -I ui -I app \
-		-i tests/sanitize core ui app packaging tests
+		core ui app packaging tests
+	clang-format --dry-run -Werror $(CPP_FILES)
+	shellcheck -x $(SHELL_SCRIPTS)
 
 package:
 	tools/install-deps package
