@@ -1,7 +1,6 @@
 #pragma once
 
 #include "Channel16.h"
-#include "Module1.h"
 
 #include <array>
 #include <string>
