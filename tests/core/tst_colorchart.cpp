@@ -87,10 +87,8 @@ void TestColorChart::lookUp() {
     QFETCH(int, red);
     QFETCH(int, green);
     QFETCH(int, blue);
-    int index = 0;
-    while (index < ColorChartRows && nameOf(ColorChart.at(std::size_t(index))) != name)
-        ++index;
-    QVERIFY(index < ColorChartRows);
+    const int index = chartRowNamed(name.toStdString());
+    QVERIFY(index >= 0);
     Color140(index);
     QCOMPARE(Module1.intColor, (Channels{Int16(red), Int16(green), Int16(blue)}));
     QCOMPARE(QString::fromStdString(Module1.strColor140), hexOf(ColorChart.at(std::size_t(index))));

@@ -17,7 +17,6 @@
 #include <QTest>
 #include <QTimer>
 
-#include <algorithm>
 #include <memory>
 
 using namespace hueprobe;
@@ -35,10 +34,9 @@ Edit scroll(int channel, int value) {
     return {Edit::Scroll, channel, value};
 }
 Edit pick(std::string_view name) {
-    const auto row = std::find_if(ColorChart.cbegin(), ColorChart.cend(),
-                                  [name](const ChartRow& entry) { return entry.name == name; });
-    Q_ASSERT(row != ColorChart.cend());
-    return {Edit::Pick, int(row - ColorChart.cbegin()), 0};
+    const int row = chartRowNamed(name);
+    Q_ASSERT(row >= 0);
+    return {Edit::Pick, row, 0};
 }
 
 // Turns the program's event loop for as long as it runs; a watchdog ends a
