@@ -1,7 +1,6 @@
 #pragma once
 
 #include <QColor>
-#include <QFont>
 #include <QHash>
 #include <QRect>
 #include <QString>
@@ -79,15 +78,6 @@ struct Control {
     // label's text and know which label it is labelled by (QLabel::setBuddy).
     const char* buddy = nullptr;
 };
-
-// The window's Japanese Gothic face at the given size.
-QFont gothicFont(double points);
-
-// Makes the Gothic face, at the toolkit's own size, the font of the controls that
-// set none (menus, buttons, the chart list), as the interface face of a Japanese
-// desktop draws Latin and Japanese text alike. One face then serves the whole
-// program. Call it once the application object exists, before any window is built.
-void useGothicInterfaceFont();
 
 // Colours of a widget: its text and its own background; an invalid colour
 // leaves that one as the toolkit draws it.

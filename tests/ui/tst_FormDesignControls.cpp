@@ -2,6 +2,7 @@
 // a frame, the group behaviour of options, and how buttons meet the keyboard
 // and show their colour.
 #include "FormDesign.h"
+#include "GothicFont.h"
 
 #include <QApplication>
 #include <QGlyphRun>
