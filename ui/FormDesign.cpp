@@ -1,6 +1,7 @@
 #include "FormDesign.h"
 
 #include "ChannelScrollBar.h"
+#include "Colours.h"
 #include "GothicFont.h"
 #include "GraphicalButton.h"
 #include "OptionButton.h"
@@ -17,20 +18,6 @@
 #include <vector>
 
 namespace hueprobe::design {
-
-void setColours(QWidget* widget, const QColor& text, const QColor& background) {
-    QPalette palette = widget->palette();
-    if (text.isValid()) {
-        palette.setColor(QPalette::WindowText, text);
-        palette.setColor(QPalette::ButtonText, text);
-    }
-    if (background.isValid()) {
-        palette.setColor(QPalette::Window, background);
-        palette.setColor(QPalette::Button, background);
-        widget->setAutoFillBackground(true);
-    }
-    widget->setPalette(palette);
-}
 
 namespace {
 

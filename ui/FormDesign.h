@@ -1,6 +1,5 @@
 #pragma once
 
-#include <QColor>
 #include <QHash>
 #include <QRect>
 #include <QString>
@@ -78,10 +77,6 @@ struct Control {
     // label's text and know which label it is labelled by (QLabel::setBuddy).
     const char* buddy = nullptr;
 };
-
-// Colours of a widget: its text and its own background; an invalid colour
-// leaves that one as the toolkit draws it.
-void setColours(QWidget* widget, const QColor& text, const QColor& background);
 
 // The widgets built from one design table, by control name.
 class Built {

@@ -3,6 +3,7 @@
 #include "AccessKeyMenuBar.h"
 #include "ChannelScrollBar.h"
 #include "ColorChart.h"
+#include "Colours.h"
 #include "FormDesign.h"
 #include "HexCodec.h"
 #include "PickListComboBox.h"

@@ -1,5 +1,6 @@
 #include "frmVersion.h"
 
+#include "Colours.h"
 #include "FormDesign.h"
 
 #include <QPushButton>
