@@ -2,6 +2,7 @@
 
 #include "ChannelScrollBar.h"
 #include "Colours.h"
+#include "FitText.h"
 #include "GothicFont.h"
 #include "GraphicalButton.h"
 #include "OptionButton.h"
@@ -118,20 +119,6 @@ void setText(QWidget* widget, const QString& text) {
         frame->setTitle(text);
     else if (auto* combo = qobject_cast<QComboBox*>(widget))
         combo->setEditText(text);
-}
-
-void condenseToFit(QWidget* widget, const QString& widest) {
-    const QRect room = widget->contentsRect();
-    QFont font = widget->font();
-    const auto fits = [&] {
-        return QFontMetrics(font).boundingRect(room, Qt::AlignRight, widest).width() <=
-               room.width();
-    };
-    // In steps of a quarter: every font tried or used costs a font engine at
-    // start, and boxes that need about as much condensing then share one face.
-    for (int stretch = 75; !fits() && stretch >= 25; stretch -= 25)
-        font.setStretch(stretch);
-    widget->setFont(font);
 }
 
 QWidget* make(const Control& control, QWidget* parent) {

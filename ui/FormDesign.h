@@ -65,9 +65,8 @@ struct Control {
     double points = 0;          // 0: the default user-interface font
     unsigned style = Plain;
     const char* tooltip = nullptr;
-    // The widest text the control will show. Where the Gothic face at hand is
-    // wider than the one the design was drawn with, the font is condensed just
-    // enough for that text to fit the design's width, so no value is clipped.
+    // The widest text the control will show: the font is condensed for it to fit
+    // the control (condenseToFit).
     const char* widest = nullptr;
     // What screen readers call the control and what they say of it (UTF-8). Without
     // them Qt's own choice stands: a label's or button's text, the tooltip.
