@@ -1,5 +1,6 @@
 #include "FormDesign.h"
 
+#include "Accessibility.h"
 #include "ChannelScrollBar.h"
 #include "Colours.h"
 #include "FitText.h"
@@ -8,9 +9,6 @@
 #include "OptionButton.h"
 #include "PickListComboBox.h"
 
-#include <QAccessible>
-#include <QAccessibleWidget>
-#include <QApplication>
 #include <QGroupBox>
 #include <QLabel>
 #include <QPushButton>
@@ -22,45 +20,14 @@ namespace hueprobe::design {
 
 namespace {
 
-// Where a ShowsValue label keeps its accessible name. Its QWidget::accessibleName
-// stays empty, so that QLabel::setText tells screen readers that the name changed.
-constexpr const char* ValueLabelName = "hueprobeValueLabelName";
-
-// A label that shows a live value: its name says what it is and what it shows now.
-class ValueLabelAccessible : public QAccessibleWidget {
-public:
-    explicit ValueLabelAccessible(QLabel* label)
-        : QAccessibleWidget(label, QAccessible::StaticText) {}
-
-    QString text(QAccessible::Text kind) const override {
-        const auto* label = static_cast<const QLabel*>(widget());
-        switch (kind) {
-        case QAccessible::Name:
-            return label->property(ValueLabelName).toString() + u' ' + label->text();
-        case QAccessible::Value:
-            return label->text();
-        default:
-            return QAccessibleWidget::text(kind);
-        }
-    }
-};
-
-QAccessibleInterface* valueLabelAccessible(const QString& className, QObject* object) {
-    if (className != QLatin1String("QLabel") || !object->property(ValueLabelName).isValid())
-        return nullptr;
-    return new ValueLabelAccessible(static_cast<QLabel*>(object));
-}
-
 void setAccessibleTexts(QWidget* widget, const Control& control) {
     if (control.accessibleName) {
         const QString name = QString::fromUtf8(control.accessibleName);
-        if (control.style & ShowsValue) {
-            static const bool installed = (QAccessible::installFactory(valueLabelAccessible), true);
-            Q_UNUSED(installed);
-            widget->setProperty(ValueLabelName, name);
-        } else {
+        auto* valueLabel = control.style & ShowsValue ? qobject_cast<QLabel*>(widget) : nullptr;
+        if (valueLabel)
+            nameValueLabel(valueLabel, name);
+        else
             widget->setAccessibleName(name);
-        }
     }
     if (control.accessibleDescription)
         widget->setAccessibleDescription(QString::fromUtf8(control.accessibleDescription));

@@ -1,0 +1,48 @@
+#include "Accessibility.h"
+
+#include <QAccessible>
+#include <QAccessibleWidget>
+#include <QLabel>
+
+namespace hueprobe {
+
+namespace {
+
+// Where a value label keeps its accessible name. Its QWidget::accessibleName
+// stays empty, so that QLabel::setText tells screen readers that the name changed.
+constexpr const char* ValueLabelName = "hueprobeValueLabelName";
+
+// A label that shows a live value: its name says what it is and what it shows now.
+class ValueLabelAccessible : public QAccessibleWidget {
+public:
+    explicit ValueLabelAccessible(QLabel* label)
+        : QAccessibleWidget(label, QAccessible::StaticText) {}
+
+    QString text(QAccessible::Text kind) const override {
+        const auto* label = static_cast<const QLabel*>(widget());
+        switch (kind) {
+        case QAccessible::Name:
+            return label->property(ValueLabelName).toString() + u' ' + label->text();
+        case QAccessible::Value:
+            return label->text();
+        default:
+            return QAccessibleWidget::text(kind);
+        }
+    }
+};
+
+QAccessibleInterface* valueLabelAccessible(const QString& className, QObject* object) {
+    if (className != QLatin1String("QLabel") || !object->property(ValueLabelName).isValid())
+        return nullptr;
+    return new ValueLabelAccessible(static_cast<QLabel*>(object));
+}
+
+} // namespace
+
+void nameValueLabel(QLabel* label, const QString& name) {
+    static const bool installed = (QAccessible::installFactory(valueLabelAccessible), true);
+    Q_UNUSED(installed);
+    label->setProperty(ValueLabelName, name);
+}
+
+} // namespace hueprobe
