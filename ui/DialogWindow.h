@@ -14,7 +14,7 @@ namespace hueprobe {
 template <class Dialog> class DialogWindow : public QWidget {
 public:
     static Dialog* Show() {
-        if (!Open())
+        if (!ShownInstance())
             instance = new Dialog;
         instance->show();
         instance->raise();
@@ -25,9 +25,11 @@ public:
     // Destroys the window at once, without the close event: the program is ending.
     static void Unload() { delete instance.data(); }
 
-    // The open window, or null. A closed window may still exist until its
+    // The dialog shown now, or null. A closed window may still exist until its
     // deferred deletion runs; it no longer counts as the dialog.
-    static Dialog* Open() { return instance && instance->isVisible() ? instance.data() : nullptr; }
+    static Dialog* ShownInstance() {
+        return instance && instance->isVisible() ? instance.data() : nullptr;
+    }
 
 protected:
     explicit DialogWindow(Qt::WindowFlags flags)

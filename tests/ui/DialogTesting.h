@@ -10,7 +10,7 @@ namespace hueprobe::testing {
 // Closing deletes the window once control is back in the event loop; then the
 // program has no open instance of the dialog.
 template <class Dialog> bool destroyedAfterClose(const QPointer<Dialog>& dialog) {
-    return QTest::qWaitFor([&] { return dialog.isNull(); }) && Dialog::Open() == nullptr;
+    return QTest::qWaitFor([&] { return dialog.isNull(); }) && Dialog::ShownInstance() == nullptr;
 }
 
 // How many windows of the dialog exist.

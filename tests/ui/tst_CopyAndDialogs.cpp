@@ -88,7 +88,7 @@ class CopyAndDialogsTest : public QObject {
     // Chooses a format in the clipboard dialog, as the user does: menu, option, OK.
     void chooseFormat(int mode) const {
         trigger("mnuClip");
-        frmClip* dialog = frmClip::Open();
+        frmClip* dialog = frmClip::ShownInstance();
         QVERIFY(dialog);
         QTest::mouseClick(dialog->findChild<QRadioButton*>(QStringLiteral("optClip(%1)").arg(mode)),
                           Qt::LeftButton);
@@ -152,7 +152,7 @@ private slots:
 
         // While the dialog is open with another option chosen, the copy keeps the format in force.
         trigger("mnuClip");
-        frmClip* dialog = frmClip::Open();
+        frmClip* dialog = frmClip::ShownInstance();
         QTest::mouseClick(dialog->findChild<QRadioButton*>(QStringLiteral("optClip(2)")),
                           Qt::LeftButton);
         QCOMPARE(copy(), QStringLiteral("#00FF00"));
@@ -165,14 +165,14 @@ private slots:
     void menusOpenOneInstanceOfEachDialog() {
         trigger("mnuClip");
         trigger("mnuVersion");
-        QPointer<frmClip> clip = frmClip::Open();
-        QPointer<frmVersion> version = frmVersion::Open();
+        QPointer<frmClip> clip = frmClip::ShownInstance();
+        QPointer<frmVersion> version = frmVersion::ShownInstance();
         QVERIFY(clip && clip->isVisible());
         QVERIFY(version && version->isVisible());
         trigger("mnuClip");
         trigger("mnuVersion");
-        QCOMPARE(frmClip::Open(), clip.data());
-        QCOMPARE(frmVersion::Open(), version.data());
+        QCOMPARE(frmClip::ShownInstance(), clip.data());
+        QCOMPARE(frmVersion::ShownInstance(), version.data());
         QVERIFY(main->isVisible()); // the main window stays usable
         QCOMPARE(QApplication::activeModalWidget(), nullptr);
     }
@@ -180,8 +180,8 @@ private slots:
     void quitEndsTheProgramWithDialogsOpen() {
         trigger("mnuClip");
         trigger("mnuVersion");
-        QPointer<frmClip> clip = frmClip::Open();
-        QPointer<frmVersion> version = frmVersion::Open();
+        QPointer<frmClip> clip = frmClip::ShownInstance();
+        QPointer<frmVersion> version = frmVersion::ShownInstance();
         QTimer::singleShot(0, this, [this] { trigger("mnuEnd"); });
         QCOMPARE(runEventLoop(), 0);
         QVERIFY(clip.isNull());
@@ -190,7 +190,7 @@ private slots:
 
     void closingTheMainWindowLeavesTheProgramRunningUntilTheDialogCloses() {
         trigger("mnuVersion");
-        QPointer<frmVersion> version = frmVersion::Open();
+        QPointer<frmVersion> version = frmVersion::ShownInstance();
         bool runningAfterMainClosed = false;
         QTimer::singleShot(0, this, [&] {
             QVERIFY(main->close());

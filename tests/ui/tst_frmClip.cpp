@@ -259,7 +259,7 @@ private slots:
         QTest::keyClick(QApplication::focusWidget(), Qt::Key_Escape);
         QTest::keyClick(okButton(dialog), Qt::Key_Escape);
         QVERIFY(dialog->isVisible());
-        QCOMPARE(frmClip::Open(), dialog);
+        QCOMPARE(frmClip::ShownInstance(), dialog);
     }
 };
 

@@ -136,7 +136,7 @@ private slots:
         QVERIFY(QTest::qWaitForWindowActive(dialog));
         QTest::keyClick(QApplication::focusWidget(), Qt::Key_Escape);
         QVERIFY(dialog->isVisible());
-        QCOMPARE(frmVersion::Open(), dialog);
+        QCOMPARE(frmVersion::ShownInstance(), dialog);
     }
 
     void resizingMovesNoControl() {

@@ -457,7 +457,7 @@ QStringList RandomUse::differences() {
     if (QWidget* popup = QApplication::activePopupWidget())
         found << QStringLiteral("a popup is left open: ") + popup->metaObject()->className();
 
-    const frmClip* clip = frmClip::Open();
+    const frmClip* clip = frmClip::ShownInstance();
     expect(found, QStringLiteral("clipboard dialog open"), clip != nullptr, model.clipOpen);
     if (clip && model.clipOpen) {
         for (int i = 0; i < OptionCount; ++i) {
@@ -466,7 +466,7 @@ QStringList RandomUse::differences() {
                    option->isChecked(), i == model.clipOption);
         }
     }
-    expect(found, QStringLiteral("version dialog open"), frmVersion::Open() != nullptr,
+    expect(found, QStringLiteral("version dialog open"), frmVersion::ShownInstance() != nullptr,
            model.versionOpen);
 
     // The button's own click, without moving the focus: what a copy gives now.
@@ -985,7 +985,7 @@ bool RandomUse::chooseMenuItem(QMenu* menu, QAction* item, int presses, Qt::Key 
 void RandomUse::openClipDialog() {
     if (!chooseMenuItem(mnuFunction, mnuClip, 2, Qt::Key_F))
         return;
-    frmClip* dialog = frmClip::Open();
+    frmClip* dialog = frmClip::ShownInstance();
     if (!dialog)
         return fail(QStringLiteral("the clipboard dialog did not open"));
     if (!model.clipOpen) // a new dialog shows the format in force; an open one keeps its choice
@@ -995,7 +995,7 @@ void RandomUse::openClipDialog() {
 }
 
 void RandomUse::chooseFormat() {
-    frmClip* dialog = frmClip::Open();
+    frmClip* dialog = frmClip::ShownInstance();
     const bool byKeys = chance(2);
     if (!byKeys) {
         const int option = draw(OptionCount);
@@ -1037,7 +1037,7 @@ void RandomUse::confirmFormat() {
                                      QStringLiteral("Space")};
     const QString& how = Ways.at(chance(2) ? 0 : 1 + draw(2));
     act(QStringLiteral("OK in the clipboard dialog by %1").arg(how));
-    QPointer<QWidget> dialog = frmClip::Open();
+    QPointer<QWidget> dialog = frmClip::ShownInstance();
     if (!bringToFront(dialog))
         return;
     auto* ok = dialog->findChild<QPushButton*>(QStringLiteral("Command1"));
@@ -1059,7 +1059,7 @@ void RandomUse::closeClipDialog() {
     const bool escape = chance(6);
     act(escape ? QStringLiteral("Escape in the clipboard dialog, which closes nothing")
                : QStringLiteral("close the clipboard dialog by its close box"));
-    QPointer<QWidget> dialog = frmClip::Open();
+    QPointer<QWidget> dialog = frmClip::ShownInstance();
     if (!bringToFront(dialog))
         return;
     if (escape) {
@@ -1075,7 +1075,7 @@ void RandomUse::closeClipDialog() {
 void RandomUse::openVersionDialog() {
     if (!chooseMenuItem(mnuHelp, mnuVersion, 1, Qt::Key_H))
         return;
-    if (!frmVersion::Open())
+    if (!frmVersion::ShownInstance())
         return fail(QStringLiteral("the version dialog did not open"));
     model.versionOpen = true;
 }
@@ -1086,7 +1086,7 @@ void RandomUse::closeVersionDialog() {
                                      QStringLiteral("Escape, which closes nothing")};
     const QString& how = Ways.at(draw(int(Ways.size())));
     act(QStringLiteral("close the version dialog by %1").arg(how));
-    QPointer<QWidget> dialog = frmVersion::Open();
+    QPointer<QWidget> dialog = frmVersion::ShownInstance();
     if (!bringToFront(dialog))
         return;
     if (how == u"a click on OK")
