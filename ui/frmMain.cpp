@@ -168,7 +168,7 @@ void frmMain::For140() {
     names.reserve(ColorChartRows);
     for (const ChartRow& row : ColorChart)
         names.append(QString::fromLatin1(row.name.data(), qsizetype(row.name.size())));
-    cmb140->AddItems(names);
+    cmb140->fillPickList(names);
 }
 
 void frmMain::scrColor_Change(int Index) {
