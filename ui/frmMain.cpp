@@ -183,16 +183,16 @@ void frmMain::SetColor(Int16& value, int index) {
     if (value < 0)
         value = 0;
     scrColor.at(index)->setValue(value);
-    ShowChannelTexts(index, value);
-    RefreshSwatch();
+    showChannelTexts(index, value);
+    refreshSwatch();
 }
 
 void frmMain::ForCmb() {
     for (int i = 0; i < ChannelCount; ++i) {
         const Int16 value = Module1.intColor.at(i);
         scrColor.at(i)->setValue(value); // runs scrColor_Change(i) when it moves the bar
-        ShowChannelTexts(i, value);
-        RefreshSwatch();
+        showChannelTexts(i, value);
+        refreshSwatch();
     }
 }
 
@@ -206,22 +206,22 @@ void frmMain::TakeColour(const Channels& colour) {
     ForCmb();
 }
 
-void frmMain::ShowChannelTexts(int index, Int16 value) {
-    lblColor10.at(index)->setText(ascii(DecimalText(value)));
-    lblColor16.at(index)->setText(ascii(ShortHex(value)));
+void frmMain::showChannelTexts(int index, Int16 value) {
+    lblColor10.at(index)->setText(ascii(decimalText(value)));
+    lblColor16.at(index)->setText(ascii(shortHex(value)));
 }
 
-void frmMain::RefreshSwatch() {
+void frmMain::refreshSwatch() {
     const Channels& colour = Module1.intColor;
-    setColours(lblColor, toQColor(InverseColor(colour)), toQColor(colour));
+    setColours(lblColor, toQColor(inverseColor(colour)), toQColor(colour));
     for (int i = 0; i < ChannelCount; ++i)
         Module1.strHex.at(i) = ToHex(colour.at(i));
-    Module1.strColor = SixDigitCode(Module1.strHex);
+    Module1.strColor = sixDigitCode(Module1.strHex);
     lblColor->setText(ascii(Module1.strColor));
 }
 
 // The text is read from the swatch and the decimal boxes, so it is what the user sees.
-QString frmMain::ClipText() const {
+QString frmMain::clipText() const {
     switch (Module1.lngClipMode) {
     case 0:
         return lblColor->text();
@@ -234,7 +234,7 @@ QString frmMain::ClipText() const {
 }
 
 void frmMain::Command1_Click() {
-    QGuiApplication::clipboard()->setText(ClipText());
+    QGuiApplication::clipboard()->setText(clipText());
 }
 
 // Quit ends the program at once, the open dialogs included: they are destroyed

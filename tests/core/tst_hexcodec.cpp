@@ -32,7 +32,7 @@ private slots:
 
 void TestHexCodec::channelTexts_data() {
     QTest::addColumn<int>("value");
-    QTest::addColumn<std::string>("shortHex");
+    QTest::addColumn<std::string>("shortText");
     QTest::addColumn<std::string>("toHex");
     QTest::addColumn<std::string>("decimal");
     QTest::newRow("zero") << 0 << std::string("0") << std::string("00") << std::string("0");
@@ -56,13 +56,13 @@ void TestHexCodec::channelTexts_data() {
 
 void TestHexCodec::channelTexts() {
     QFETCH(int, value);
-    QFETCH(std::string, shortHex);
+    QFETCH(std::string, shortText);
     QFETCH(std::string, toHex);
     QFETCH(std::string, decimal);
     const auto channel = static_cast<Int16>(value);
-    QCOMPARE(ShortHex(channel), shortHex);
+    QCOMPARE(shortHex(channel), shortText);
     QCOMPARE(ToHex(channel), toHex);
-    QCOMPARE(DecimalText(channel), decimal);
+    QCOMPARE(decimalText(channel), decimal);
 }
 
 void TestHexCodec::to10_data() {
@@ -128,9 +128,9 @@ void TestHexCodec::to10InvertsToHexInEitherCase() {
 }
 
 void TestHexCodec::inverseAndCode() {
-    QCOMPARE(InverseColor({0, 255, 170}), (Channels{255, 0, 85}));
-    QCOMPARE(InverseColor({0, 0, 0}), (Channels{255, 255, 255}));
-    QCOMPARE(SixDigitCode({"00", "FF", "AA"}), std::string("00FFAA"));
+    QCOMPARE(inverseColor({0, 255, 170}), (Channels{255, 0, 85}));
+    QCOMPARE(inverseColor({0, 0, 0}), (Channels{255, 255, 255}));
+    QCOMPARE(sixDigitCode({"00", "FF", "AA"}), std::string("00FFAA"));
 }
 
 void TestHexCodec::overflowEndsTheProgramWithAMessage() {
