@@ -41,9 +41,8 @@ keeper_count_is() {
     [ "$(keepers | wc -l)" -eq "$1" ]
 }
 
-# The copy as a person makes it: a click on the copy button, then the program quits.
-# Once Hueprobe's own copy button works, this is the place for it: start "$hueprobe",
-# click Command1, and quit with 終わる from the ファイル menu (quit_from_menu).
+# The copy as a person makes it: a click on the copier's one button, after which it
+# quits the way Hueprobe does.
 copy_and_quit() {
     "$copier" "$1" &
     copier_pid=$!
