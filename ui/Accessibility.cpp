@@ -37,12 +37,27 @@ QAccessibleInterface* valueLabelAccessible(const QString& className, QObject* ob
     return new ValueLabelAccessible(static_cast<QLabel*>(object));
 }
 
+// Marks the windows exposeAsDialog was called for.
+constexpr const char* DialogProperty = "hueprobeDialog";
+
+QAccessibleInterface* dialogAccessible(const QString&, QObject* object) {
+    if (!object->isWidgetType() || !object->property(DialogProperty).toBool())
+        return nullptr;
+    return new QAccessibleWidget(static_cast<QWidget*>(object), QAccessible::Dialog);
+}
+
 } // namespace
 
 void nameValueLabel(QLabel* label, const QString& name) {
     static const bool installed = (QAccessible::installFactory(valueLabelAccessible), true);
     Q_UNUSED(installed);
     label->setProperty(ValueLabelName, name);
+}
+
+void exposeAsDialog(QWidget* window) {
+    static const bool installed = (QAccessible::installFactory(dialogAccessible), true);
+    Q_UNUSED(installed);
+    window->setProperty(DialogProperty, true);
 }
 
 } // namespace hueprobe

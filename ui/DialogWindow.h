@@ -1,5 +1,7 @@
 #pragma once
 
+#include "Accessibility.h"
+
 #include <QPointer>
 #include <QWidget>
 
@@ -9,7 +11,8 @@ namespace hueprobe {
 // while the dialog is open: Show builds it afresh from its design when it is
 // not open (the window deletes itself when closed) and only brings it to the
 // front when it is, so it keeps whatever the user set in it meanwhile. The
-// dialog opens without an owner and without blocking any other window.
+// dialog opens without an owner and without blocking any other window, and
+// screen readers know it as a dialog.
 // Dialog derives from DialogWindow<Dialog> and lets it call its constructor.
 template <class Dialog> class DialogWindow : public QWidget {
 public:
@@ -35,6 +38,7 @@ protected:
     explicit DialogWindow(Qt::WindowFlags flags)
         : QWidget(nullptr, flags) {
         setAttribute(Qt::WA_DeleteOnClose);
+        exposeAsDialog(this);
     }
 
 private:
