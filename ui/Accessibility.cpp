@@ -3,6 +3,10 @@
 #include <QAccessible>
 #include <QAccessibleWidget>
 #include <QLabel>
+#include <QtGlobal>
+#if QT_VERSION >= QT_VERSION_CHECK(6, 8, 0)
+#include <QAccessibleAnnouncementEvent>
+#endif
 
 namespace hueprobe {
 
@@ -46,6 +50,9 @@ QAccessibleInterface* dialogAccessible(const QString&, QObject* object) {
     return new QAccessibleWidget(static_cast<QWidget*>(object), QAccessible::Dialog);
 }
 
+// Where describeNow keeps the first part of a control's description.
+constexpr const char* StandingDescription = "hueprobeStandingDescription";
+
 } // namespace
 
 void nameValueLabel(QLabel* label, const QString& name) {
@@ -58,6 +65,28 @@ void exposeAsDialog(QWidget* window) {
     static const bool installed = (QAccessible::installFactory(dialogAccessible), true);
     Q_UNUSED(installed);
     window->setProperty(DialogProperty, true);
+}
+
+void describeNow(QWidget* widget, const QString& now) {
+    QVariant standing = widget->property(StandingDescription);
+    if (!standing.isValid()) {
+        standing = widget->accessibleDescription();
+        widget->setProperty(StandingDescription, standing);
+    }
+    const QString first = standing.toString();
+    const QString description = first.isEmpty() ? now : first + u'、' + now;
+    if (description != widget->accessibleDescription())
+        widget->setAccessibleDescription(description); // tells screen readers of the change
+}
+
+void announce(QWidget* source, const QString& message) {
+#if QT_VERSION >= QT_VERSION_CHECK(6, 8, 0)
+    QAccessibleAnnouncementEvent event(source, message);
+    QAccessible::updateAccessibility(&event);
+#else
+    Q_UNUSED(source);
+    Q_UNUSED(message);
+#endif
 }
 
 } // namespace hueprobe

@@ -1,6 +1,7 @@
 #include "frmMain.h"
 
 #include "AccessKeyMenuBar.h"
+#include "Accessibility.h"
 #include "ChannelScrollBar.h"
 #include "ColorChart.h"
 #include "Colours.h"
@@ -110,6 +111,7 @@ frmMain::frmMain(QWidget* parent)
     const QRect area = ClientArea.toPixels();
     resize(area.width(), area.height() + menuBar()->sizeHint().height());
     Form_Load();
+    describeColour();
 }
 
 void frmMain::buildControls() {
@@ -194,6 +196,7 @@ void frmMain::ForCmb() {
         showChannelTexts(i, value);
         refreshSwatch();
     }
+    announceColour();
 }
 
 void frmMain::cmb140_Click() {
@@ -218,6 +221,25 @@ void frmMain::refreshSwatch() {
         Module1.strHex.at(i) = ToHex(colour.at(i));
     Module1.strColor = sixDigitCode(Module1.strHex);
     lblColor->setText(ascii(Module1.strColor));
+    describeColour();
+}
+
+// The controls that take the focus say what the colour is now: the scroll bars
+// their value, which the boxes beside them show, and the copy button the text
+// it will copy in the format in force.
+void frmMain::describeColour() {
+    for (int i = 0; i < ChannelCount; ++i) {
+        describeNow(scrColor.at(i), QStringLiteral("今は %1（１６進法で %2）")
+                                        .arg(lblColor10.at(i)->text(), lblColor16.at(i)->text()));
+    }
+    describeNow(Command1, QStringLiteral("「%1」をクリップボードにコピーします").arg(clipText()));
+}
+
+// A change of all three channels at once, which no control under the focus shows.
+void frmMain::announceColour() {
+    announce(lblColor, QStringLiteral("今の色 %1、赤 %2、緑 %3、青 %4")
+                           .arg(lblColor->text(), lblColor10.at(0)->text(),
+                                lblColor10.at(1)->text(), lblColor10.at(2)->text()));
 }
 
 // The text is read from the swatch and the decimal boxes, so it is what the user sees.
@@ -246,7 +268,9 @@ void frmMain::mnuEnd_Click() {
 }
 
 void frmMain::mnuClip_Click() {
-    frmClip::Show();
+    // The format may change when the dialog closes.
+    connect(frmClip::Show(), &QObject::destroyed, this, &frmMain::describeColour,
+            Qt::UniqueConnection);
 }
 
 void frmMain::mnuVersion_Click() {

@@ -49,6 +49,8 @@ private:
     void showChannelTexts(int index, Int16 value);
     void refreshSwatch();
     QString clipText() const;
+    void describeColour();
+    void announceColour();
     void mnuEnd_Click();
     void mnuClip_Click();
     void mnuVersion_Click();

@@ -56,7 +56,7 @@ void TestAccessibility::namesAndDescriptions_data() {
         const QByteArray index = "(" + QByteArray::number(i) + ")";
         QTest::newRow("scrColor" + index)
             << "scrColor" + index << channel + "（" + QString::fromUtf8(letters[i]) + "）"
-            << channel + "の値（０～２５５）";
+            << channel + "の値（０～２５５）、今は 0（１６進法で 0）";
         QTest::newRow("lblColor10" + index) << "lblColor10" + index << channel + "（１０進法） 0"
                                             << channel + "の値を１０進法で表示";
         QTest::newRow("lblColor16" + index) << "lblColor16" + index << channel + "（１６進法） 0"
@@ -65,7 +65,7 @@ void TestAccessibility::namesAndDescriptions_data() {
     QTest::newRow("swatch") << QByteArray("lblColor") << "色見本 000000"
                             << "今の色と、その６桁の１６進コード";
     QTest::newRow("copy button") << QByteArray("Command1") << "クリップボードにコピー"
-                                 << "１６進数でクリップボードにコピーします";
+                                 << "「000000」をクリップボードにコピーします";
     QTest::newRow("chart heading") << QByteArray("Label1") << "カラーチャート（１４０色）"
                                    << "";
     QTest::newRow("red heading") << QByteArray("Label2") << "赤（Ｒ）"
