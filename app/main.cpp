@@ -1,7 +1,7 @@
 #include "Application.h"
 #include "ClipboardHandover.h"
 #include "DisplayCheck.h"
-#include "FormDesign.h"
+#include "GothicFont.h"
 #include "frmMain.h"
 
 #include <QApplication>
@@ -15,7 +15,7 @@ int main(int argc, char* argv[]) {
 
     QApplication app(argc, argv);
     hueprobe::identifyApplication();
-    hueprobe::design::useGothicInterfaceFont();
+    hueprobe::useGothicInterfaceFont();
     hueprobe::frmMain window;
     window.show();
     const int status = QApplication::exec();

@@ -11,9 +11,7 @@
 #include <QLabel>
 #include <QTest>
 
-#include <algorithm>
 #include <memory>
-#include <string_view>
 
 namespace hueprobe {
 namespace {
@@ -30,12 +28,6 @@ protected:
         return QObject::eventFilter(watched, event);
     }
 };
-
-int chartRow(std::string_view name) {
-    const auto row = std::find_if(ColorChart.begin(), ColorChart.end(),
-                                  [name](const ChartRow& entry) { return entry.name == name; });
-    return int(row - ColorChart.begin());
-}
 
 } // namespace
 
@@ -60,8 +52,8 @@ private slots:
     // runs all three change handlers besides the pick's own refreshes.
     void chartPick() {
         QFETCH(bool, repaint);
-        const int white = chartRow("White");
-        const int black = chartRow("Black");
+        const int white = chartRowNamed("White");
+        const int black = chartRowNamed("Black");
         int picks = 0;
         swatchPaints.paints = 0;
         QBENCHMARK {

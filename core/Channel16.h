@@ -1,11 +1,18 @@
 #pragma once
 
+#include <array>
 #include <cstdint>
 
 namespace hueprobe {
 
 // A channel value, as the window stores and shows it: 16-bit signed.
 using Int16 = std::int16_t;
+
+// Channel indexes, shared by intColor and every per-channel control array.
+inline constexpr int ChannelCount = 3; // 0 red, 1 green, 2 blue
+
+// A colour: red, green and blue channel values.
+using Channels = std::array<Int16, ChannelCount>;
 
 // Reports that channel arithmetic left the 16-bit range and ends the program.
 // Such an overflow can only come from a fault in Hueprobe itself; showing a

@@ -2,6 +2,8 @@
 
 #include "HexCodec.h"
 
+#include <algorithm>
+
 namespace hueprobe {
 
 // The 140 colours every web browser knows by name, in the order the chart lists
@@ -159,6 +161,12 @@ std::string_view mid(std::string_view text, std::size_t start, std::size_t count
 }
 
 } // namespace
+
+int chartRowNamed(std::string_view name) {
+    const auto row = std::find_if(ColorChart.cbegin(), ColorChart.cend(),
+                                  [name](const ChartRow& entry) { return entry.name == name; });
+    return row == ColorChart.cend() ? -1 : int(row - ColorChart.cbegin());
+}
 
 void Color140(int listIndex) {
     if (listIndex >= 0 && listIndex < ColorChartRows)

@@ -19,6 +19,9 @@ inline constexpr int ColorChartRows = 140;
 // The chart in list order: a row's index is its position in the chart list.
 extern const std::array<ChartRow, ColorChartRows> ColorChart;
 
+// The list index of the row called name (spelt as listed), or -1 where none is.
+int chartRowNamed(std::string_view name);
+
 // Takes the colour of the chart row at listIndex into intColor (and remembers
 // its code in strColor140). With no row picked (-1) the last code looked up is
 // used again, and before any lookup the colour becomes black.

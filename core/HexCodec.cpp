@@ -5,7 +5,7 @@
 
 namespace hueprobe {
 
-std::string ShortHex(Int16 value) {
+std::string shortHex(Int16 value) {
     static constexpr char digits[] = "0123456789ABCDEF";
     auto bits = static_cast<std::uint16_t>(value);
     std::string text;
@@ -17,11 +17,11 @@ std::string ShortHex(Int16 value) {
 }
 
 std::string ToHex(Int16 value) {
-    std::string text = ShortHex(value);
+    std::string text = shortHex(value);
     return text.size() == 2 ? text : "0" + text;
 }
 
-std::string DecimalText(Int16 value) {
+std::string decimalText(Int16 value) {
     return std::to_string(value);
 }
 
@@ -47,14 +47,14 @@ Int16 to10(std::string_view text) {
     return checkedInt16(16 * high + low, "to10");
 }
 
-Channels InverseColor(const Channels& colour) {
+Channels inverseColor(const Channels& colour) {
     Channels inverse{};
     for (int i = 0; i < ChannelCount; ++i)
         inverse.at(i) = checkedInt16(255LL - colour.at(i), "inverse colour");
     return inverse;
 }
 
-std::string SixDigitCode(const std::array<std::string, ChannelCount>& hex) {
+std::string sixDigitCode(const std::array<std::string, ChannelCount>& hex) {
     return hex.at(0) + hex.at(1) + hex.at(2);
 }
 

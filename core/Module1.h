@@ -8,11 +8,6 @@
 
 namespace hueprobe {
 
-// Channel indexes, shared by intColor and every per-channel control array.
-inline constexpr int ChannelCount = 3; // 0 red, 1 green, 2 blue
-
-using Channels = std::array<Int16, ChannelCount>;
-
 // The program-wide state shared by the main window and the dialogs.
 // It lives for the whole run and starts with every number 0 and every text empty.
 struct ProgramState {

@@ -4,10 +4,12 @@
 
 namespace hueprobe {
 
-// A menu bar on which an access key that several menus share always opens one
-// of them: the first press opens the first such menu, each further press while
-// one is open opens the next, in turn. (QMenuBar would only move the highlight,
-// or do nothing while a menu is open.) Alt with the key works the same way.
+// A menu bar on which an access key that several menus share opens each of them
+// in turn after a tap on Alt, as Alt with the key does: the first press opens
+// the first such menu, each further press while one is open opens the next.
+// Alt with the key needs nothing of this class (Qt cycles through shortcuts
+// that several menus share); after a tap on Alt, QMenuBar would only move the
+// highlight between those menus, or do nothing while one is open.
 class AccessKeyMenuBar : public QMenuBar {
     Q_OBJECT
 

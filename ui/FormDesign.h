@@ -1,7 +1,5 @@
 #pragma once
 
-#include <QColor>
-#include <QFont>
 #include <QHash>
 #include <QRect>
 #include <QString>
@@ -67,9 +65,8 @@ struct Control {
     double points = 0;          // 0: the default user-interface font
     unsigned style = Plain;
     const char* tooltip = nullptr;
-    // The widest text the control will show. Where the Gothic face at hand is
-    // wider than the one the design was drawn with, the font is condensed just
-    // enough for that text to fit the design's width, so no value is clipped.
+    // The widest text the control will show: the font is condensed for it to fit
+    // the control (condenseToFit).
     const char* widest = nullptr;
     // What screen readers call the control and what they say of it (UTF-8). Without
     // them Qt's own choice stands: a label's or button's text, the tooltip.
@@ -79,19 +76,6 @@ struct Control {
     // label's text and know which label it is labelled by (QLabel::setBuddy).
     const char* buddy = nullptr;
 };
-
-// The window's Japanese Gothic face at the given size.
-QFont gothicFont(double points);
-
-// Makes the Gothic face, at the toolkit's own size, the font of the controls that
-// set none (menus, buttons, the chart list), as the interface face of a Japanese
-// desktop draws Latin and Japanese text alike. One face then serves the whole
-// program. Call it once the application object exists, before any window is built.
-void useGothicInterfaceFont();
-
-// Colours of a widget: its text and its own background; an invalid colour
-// leaves that one as the toolkit draws it.
-void setColours(QWidget* widget, const QColor& text, const QColor& background);
 
 // The widgets built from one design table, by control name.
 class Built {

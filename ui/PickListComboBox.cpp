@@ -15,7 +15,7 @@ PickListComboBox::PickListComboBox(QWidget* parent)
     disconnect(lineEdit(), SIGNAL(editingFinished()), this, nullptr);
 }
 
-void PickListComboBox::AddItems(const QStringList& items) {
+void PickListComboBox::fillPickList(const QStringList& items) {
     const QString text = currentText();
     const bool hadSelection = currentIndex() >= 0;
     addItems(items);

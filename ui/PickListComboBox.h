@@ -15,8 +15,9 @@ class PickListComboBox : public QComboBox {
 public:
     explicit PickListComboBox(QWidget* parent = nullptr);
 
-    // Appends entries without selecting one and without touching the text field.
-    void AddItems(const QStringList& items);
+    // Appends entries without selecting one and without touching the text field,
+    // unlike addItems, which selects the first entry added to an empty list.
+    void fillPickList(const QStringList& items);
 };
 
 } // namespace hueprobe

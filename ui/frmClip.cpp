@@ -1,6 +1,7 @@
 #include "frmClip.h"
 
 #include "FormDesign.h"
+#include "GothicFont.h"
 #include "Module1.h"
 
 #include <QGuiApplication>

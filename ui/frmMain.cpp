@@ -1,8 +1,10 @@
 #include "frmMain.h"
 
 #include "AccessKeyMenuBar.h"
+#include "Accessibility.h"
 #include "ChannelScrollBar.h"
 #include "ColorChart.h"
+#include "Colours.h"
 #include "FormDesign.h"
 #include "HexCodec.h"
 #include "PickListComboBox.h"
@@ -109,6 +111,7 @@ frmMain::frmMain(QWidget* parent)
     const QRect area = ClientArea.toPixels();
     resize(area.width(), area.height() + menuBar()->sizeHint().height());
     Form_Load();
+    describeColour();
 }
 
 void frmMain::buildControls() {
@@ -167,7 +170,7 @@ void frmMain::For140() {
     names.reserve(ColorChartRows);
     for (const ChartRow& row : ColorChart)
         names.append(QString::fromLatin1(row.name.data(), qsizetype(row.name.size())));
-    cmb140->AddItems(names);
+    cmb140->fillPickList(names);
 }
 
 void frmMain::scrColor_Change(int Index) {
@@ -182,17 +185,18 @@ void frmMain::SetColor(Int16& value, int index) {
     if (value < 0)
         value = 0;
     scrColor.at(index)->setValue(value);
-    ShowChannelTexts(index, value);
-    RefreshSwatch();
+    showChannelTexts(index, value);
+    refreshSwatch();
 }
 
 void frmMain::ForCmb() {
     for (int i = 0; i < ChannelCount; ++i) {
         const Int16 value = Module1.intColor.at(i);
         scrColor.at(i)->setValue(value); // runs scrColor_Change(i) when it moves the bar
-        ShowChannelTexts(i, value);
-        RefreshSwatch();
+        showChannelTexts(i, value);
+        refreshSwatch();
     }
+    announceColour();
 }
 
 void frmMain::cmb140_Click() {
@@ -205,22 +209,41 @@ void frmMain::TakeColour(const Channels& colour) {
     ForCmb();
 }
 
-void frmMain::ShowChannelTexts(int index, Int16 value) {
-    lblColor10.at(index)->setText(ascii(DecimalText(value)));
-    lblColor16.at(index)->setText(ascii(ShortHex(value)));
+void frmMain::showChannelTexts(int index, Int16 value) {
+    lblColor10.at(index)->setText(ascii(decimalText(value)));
+    lblColor16.at(index)->setText(ascii(shortHex(value)));
 }
 
-void frmMain::RefreshSwatch() {
+void frmMain::refreshSwatch() {
     const Channels& colour = Module1.intColor;
-    setColours(lblColor, toQColor(InverseColor(colour)), toQColor(colour));
+    setColours(lblColor, toQColor(inverseColor(colour)), toQColor(colour));
     for (int i = 0; i < ChannelCount; ++i)
         Module1.strHex.at(i) = ToHex(colour.at(i));
-    Module1.strColor = SixDigitCode(Module1.strHex);
+    Module1.strColor = sixDigitCode(Module1.strHex);
     lblColor->setText(ascii(Module1.strColor));
+    describeColour();
+}
+
+// The controls that take the focus say what the colour is now: the scroll bars
+// their value, which the boxes beside them show, and the copy button the text
+// it will copy in the format in force.
+void frmMain::describeColour() {
+    for (int i = 0; i < ChannelCount; ++i) {
+        describeNow(scrColor.at(i), QStringLiteral("今は %1（１６進法で %2）")
+                                        .arg(lblColor10.at(i)->text(), lblColor16.at(i)->text()));
+    }
+    describeNow(Command1, QStringLiteral("「%1」をクリップボードにコピーします").arg(clipText()));
+}
+
+// A change of all three channels at once, which no control under the focus shows.
+void frmMain::announceColour() {
+    announce(lblColor, QStringLiteral("今の色 %1、赤 %2、緑 %3、青 %4")
+                           .arg(lblColor->text(), lblColor10.at(0)->text(),
+                                lblColor10.at(1)->text(), lblColor10.at(2)->text()));
 }
 
 // The text is read from the swatch and the decimal boxes, so it is what the user sees.
-QString frmMain::ClipText() const {
+QString frmMain::clipText() const {
     switch (Module1.lngClipMode) {
     case 0:
         return lblColor->text();
@@ -233,7 +256,7 @@ QString frmMain::ClipText() const {
 }
 
 void frmMain::Command1_Click() {
-    QGuiApplication::clipboard()->setText(ClipText());
+    QGuiApplication::clipboard()->setText(clipText());
 }
 
 // Quit ends the program at once, the open dialogs included: they are destroyed
@@ -245,7 +268,9 @@ void frmMain::mnuEnd_Click() {
 }
 
 void frmMain::mnuClip_Click() {
-    frmClip::Show();
+    // The format may change when the dialog closes.
+    connect(frmClip::Show(), &QObject::destroyed, this, &frmMain::describeColour,
+            Qt::UniqueConnection);
 }
 
 void frmMain::mnuVersion_Click() {

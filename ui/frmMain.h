@@ -46,9 +46,11 @@ private:
     void buildMenus();
     void Form_Load();
     void For140();
-    void ShowChannelTexts(int index, Int16 value);
-    void RefreshSwatch();
-    QString ClipText() const;
+    void showChannelTexts(int index, Int16 value);
+    void refreshSwatch();
+    QString clipText() const;
+    void describeColour();
+    void announceColour();
     void mnuEnd_Click();
     void mnuClip_Click();
     void mnuVersion_Click();

@@ -1,5 +1,6 @@
 #include "frmVersion.h"
 
+#include "Colours.h"
 #include "FormDesign.h"
 
 #include <QPushButton>
@@ -32,29 +33,32 @@ const QByteArray ToolName =
     fullWidth(QStringLiteral("Qt %1.%2").arg(QT_VERSION_MAJOR).arg(QT_VERSION_MINOR)).toUtf8();
 
 // Every tooltip names its control's background as the toolkit's colour value
-// red + 256 x green + 65536 x blue in hexadecimal, which puts blue first.
+// red + 256 x green + 65536 x blue in hexadecimal, which puts blue first. Screen
+// readers would read a control's tooltip as its description, so each control
+// says instead what it tells the user.
 // clang-format off
 const std::initializer_list<Control> Design = {
     {.name = "Command1", .kind = Kind::Button, .place = {2520, 4920, 1695,  615}, .tab = 0,
-     .text = "Ｏ．Ｋ", .background = 0xFF80FF, .style = Graphical, .tooltip = "FF80FF"},
+     .text = "Ｏ．Ｋ", .background = 0xFF80FF, .style = Graphical, .tooltip = "FF80FF",
+     .accessibleDescription = "バージョン情報を閉じる"},
     {.name = "Label1",   .kind = Kind::Label,  .place = {1200,  240, 3720, 1020}, .tab = 1,
      .text = "Hueprobe", .background = 0xFFC0C0, .points = 48,
-     .style = SunkenBorder | AutoSize, .tooltip = "C0C0FF"},
+     .style = SunkenBorder | AutoSize, .tooltip = "C0C0FF", .accessibleDescription = "製品名"},
     {.name = "Label2",   .kind = Kind::Label,  .place = {2520, 1440, 1005,  375}, .tab = 2,
      .text = "Ver 1.1", .background = 0xC0FFFF, .points = 15.75,
-     .style = SunkenBorder | AutoSize, .tooltip = "FFFFC0"},
+     .style = SunkenBorder | AutoSize, .tooltip = "FFFFC0", .accessibleDescription = "バージョン"},
     {.name = "Label3",   .kind = Kind::Label,  .place = { 480, 2400, 2670,  420}, .tab = 3,
      .text = "このプログラムは", .background = 0xC0C0FF, .points = 18,
-     .style = SunkenBorder | AutoSize, .tooltip = "FFC0C0"},
+     .style = SunkenBorder | AutoSize, .tooltip = "FFC0C0", .accessibleDescription = "開発環境"},
     {.name = "Label4",   .kind = Kind::Label,  .place = {1320, 2880, 3345,  420}, .tab = 4,
      .text = ToolName.constData(), .background = 0xC0C0FF, .points = 18,
-     .style = SunkenBorder | AutoSize, .tooltip = "FFC0C0"},
+     .style = SunkenBorder | AutoSize, .tooltip = "FFC0C0", .accessibleDescription = "開発環境"},
     {.name = "Label5",   .kind = Kind::Label,  .place = {3000, 3360, 2550,  420}, .tab = 5,
      .text = "で、作られました", .background = 0xC0C0FF, .points = 18,
-     .style = SunkenBorder | AutoSize, .tooltip = "FFC0C0"},
+     .style = SunkenBorder | AutoSize, .tooltip = "FFC0C0", .accessibleDescription = "開発環境"},
     {.name = "Label6",   .kind = Kind::Label,  .place = { 600, 4200, 4800,  420}, .tab = 6,
      .text = "Hueprobe 開発チーム　２０２６", .background = 0xFFC0FF, .points = 18,
-     .style = SunkenBorder | AutoSize, .tooltip = "FFC0FF"},
+     .style = SunkenBorder | AutoSize, .tooltip = "FFC0FF", .accessibleDescription = "著作者"},
 };
 // clang-format on
 

@@ -83,12 +83,12 @@ std::string withLowerCase(std::string text, unsigned lowerMask) {
 }
 
 void checkShortHex(Int16 value) {
-    const std::string text = ShortHex(value);
+    const std::string text = shortHex(value);
     const std::string input = std::to_string(value);
-    require(isUpperHex(text), "ShortHex gives upper-case hexadecimal digits", input);
-    require(text == "0" || text.front() != '0', "ShortHex has no leading zero", input);
+    require(isUpperHex(text), "shortHex gives upper-case hexadecimal digits", input);
+    require(text == "0" || text.front() != '0', "shortHex has no leading zero", input);
     require(readWhole<std::uint16_t>(text, 16) == static_cast<std::uint16_t>(value),
-            "ShortHex keeps the value (16-bit two's complement)", input);
+            "shortHex keeps the value (16-bit two's complement)", input);
 }
 
 void checkToHex(Int16 value) {
@@ -108,12 +108,12 @@ void checkToHex(Int16 value) {
 }
 
 void checkDecimalText(Int16 value) {
-    const std::string text = DecimalText(value);
+    const std::string text = decimalText(value);
     const std::string input = std::to_string(value);
     require(readWhole<Int16>(text, 10) == value,
-            "DecimalText round-trips through from_chars, with no blank or plus sign", input);
+            "decimalText round-trips through from_chars, with no blank or plus sign", input);
     const std::string_view digits = std::string_view(text).substr(value < 0 ? 1 : 0);
-    require(digits == "0" || digits.front() != '0', "DecimalText has no leading zero", input);
+    require(digits == "0" || digits.front() != '0', "decimalText has no leading zero", input);
     require(to10sub(text) == value, "to10sub reads a decimal text back", input);
 }
 
@@ -137,14 +137,14 @@ void checkHexText(std::string_view text) {
 void checkColour(const Channels& colour) {
     const std::string input = std::to_string(colour.at(0)) + "," + std::to_string(colour.at(1)) +
                               "," + std::to_string(colour.at(2));
-    const Channels inverse = InverseColor(colour);
+    const Channels inverse = inverseColor(colour);
     for (int i = 0; i < ChannelCount; ++i)
-        require(inverse.at(i) == 255 - colour.at(i), "InverseColor turns each channel around",
+        require(inverse.at(i) == 255 - colour.at(i), "inverseColor turns each channel around",
                 input);
-    require(InverseColor(inverse) == colour, "InverseColor twice gives the colour back", input);
+    require(inverseColor(inverse) == colour, "inverseColor twice gives the colour back", input);
 
     const std::string code =
-        SixDigitCode({ToHex(colour.at(0)), ToHex(colour.at(1)), ToHex(colour.at(2))});
+        sixDigitCode({ToHex(colour.at(0)), ToHex(colour.at(1)), ToHex(colour.at(2))});
     const std::uint32_t packed = colour.at(0) << 16 | colour.at(1) << 8 | colour.at(2);
     require(code.size() == 6 && readWhole<std::uint32_t>(code, 16) == packed,
             "the six-digit code holds red, green and blue in that order", input);

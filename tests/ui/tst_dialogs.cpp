@@ -20,8 +20,8 @@ using hueprobe::testing::control;
 namespace {
 
 QWidget* openDialog(const QString& menuItem) {
-    return menuItem == QLatin1String("mnuClip") ? static_cast<QWidget*>(frmClip::Open())
-                                                : frmVersion::Open();
+    return menuItem == QLatin1String("mnuClip") ? static_cast<QWidget*>(frmClip::ShownInstance())
+                                                : frmVersion::ShownInstance();
 }
 
 int selectedFormat(const QWidget* dialog) {
