@@ -7,6 +7,7 @@
 #include "HexCodec.h"
 #include "PickListComboBox.h"
 #include "frmClip.h"
+#include "frmInfo.h"
 #include "frmVersion.h"
 
 #include <QApplication>
@@ -143,6 +144,10 @@ void frmMain::buildMenus() {
     QAction* mnuClip =
         mnuFunction->addAction(QStringLiteral("クリップボード機能"), this, &frmMain::mnuClip_Click);
     mnuClip->setObjectName(QStringLiteral("mnuClip"));
+    QAction* mnuInfo =
+        mnuFunction->addAction(QStringLiteral("色の情報"), this, &frmMain::mnuInfo_Click);
+    mnuInfo->setObjectName(QStringLiteral("mnuInfo"));
+    mnuInfo->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_I));
 
     QMenu* mnuHelp = menuBar()->addMenu(QStringLiteral("ヘルプ(&H)"));
     mnuHelp->setObjectName(QStringLiteral("mnuHelp"));
@@ -217,6 +222,8 @@ void frmMain::RefreshSwatch() {
         Module1.strHex.at(i) = ToHex(colour.at(i));
     Module1.strColor = SixDigitCode(Module1.strHex);
     lblColor->setText(ascii(Module1.strColor));
+    if (frmInfo* info = frmInfo::Open())
+        info->ShowColour(colour);
 }
 
 // The text is read from the swatch and the decimal boxes, so it is what the user sees.
@@ -241,11 +248,16 @@ void frmMain::Command1_Click() {
 void frmMain::mnuEnd_Click() {
     frmClip::Unload();
     frmVersion::Unload();
+    frmInfo::Unload();
     QApplication::exit(0);
 }
 
 void frmMain::mnuClip_Click() {
     frmClip::Show();
+}
+
+void frmMain::mnuInfo_Click() {
+    frmInfo::Show();
 }
 
 void frmMain::mnuVersion_Click() {

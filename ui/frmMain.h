@@ -51,6 +51,7 @@ private:
     QString ClipText() const;
     void mnuEnd_Click();
     void mnuClip_Click();
+    void mnuInfo_Click();
     void mnuVersion_Click();
 
     std::array<ChannelScrollBar*, ChannelCount> scrColor{};
