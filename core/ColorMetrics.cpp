@@ -190,4 +190,11 @@ NearestName NearestChartName(const Channels& colour) {
     return result;
 }
 
+std::string NearestName::namesText() const {
+    std::string text;
+    for (const std::string_view name : names)
+        text.append(text.empty() ? "" : " / ").append(name);
+    return text;
+}
+
 } // namespace hueprobe

@@ -65,6 +65,8 @@ double DeltaE2000(const Lab& first, const Lab& second);
 struct NearestName {
     std::vector<std::string_view> names;
     double deltaE = 0;
+
+    std::string namesText() const; // "Cyan / Aqua"
 };
 
 NearestName NearestChartName(const Channels& colour);

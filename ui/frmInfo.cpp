@@ -141,13 +141,6 @@ QColor toQColor(const Channels& colour) {
     return QColor(colour.at(0), colour.at(1), colour.at(2));
 }
 
-QString namesText(const std::vector<std::string_view>& names) {
-    QStringList list;
-    for (const std::string_view name : names)
-        list.append(QString::fromLatin1(name.data(), qsizetype(name.size())));
-    return list.join(QStringLiteral(" / "));
-}
-
 QString indexed(const char* name, int index) {
     return QStringLiteral("%1(%2)").arg(QLatin1String(name)).arg(index);
 }
@@ -204,7 +197,7 @@ void frmInfo::showForms(const Channels& colour) {
 
 void frmInfo::showNearestName(const Channels& colour) {
     const NearestName nearest = NearestChartName(colour);
-    lblName->setText(namesText(nearest.names));
+    lblName->setText(ascii(nearest.namesText()));
     lblDeltaE->setText(nearest.deltaE == 0 ? QStringLiteral("一致")
                                            : QString::number(nearest.deltaE, 'f', 2));
 }

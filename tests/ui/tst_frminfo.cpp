@@ -1,0 +1,57 @@
+// The colour-information dialog follows scroll-bar moves and chart picks, stays one
+// window on two menu uses, copies the forms it shows, and closes on Escape.
+#include "DialogTesting.h"
+#include "frmInfo.h"
+#include "frmMain.h"
+
+#include <QAction>
+#include <QClipboard>
+#include <QComboBox>
+#include <QLabel>
+#include <QPushButton>
+#include <QScrollBar>
+
+using namespace hueprobe;
+
+class FrmInfoTest : public QObject {
+    Q_OBJECT
+
+private slots:
+    void followsTheColourAndCopiesItsForms() {
+        frmMain main;
+        main.show();
+        auto* mnuInfo = main.findChild<QAction*>(QStringLiteral("mnuInfo"));
+        mnuInfo->trigger();
+        mnuInfo->trigger();
+        QCOMPARE(testing::windowsOf<frmInfo>(), 1);
+        frmInfo* dialog = frmInfo::Open();
+        const auto shown = [dialog](const char* name) {
+            return dialog->findChild<QLabel*>(QLatin1String(name))->text();
+        };
+        main.findChild<QScrollBar*>(QStringLiteral("scrColor(2)"))->setValue(255);
+        QCOMPARE(shown("lblForm(0)"), QStringLiteral("#0000ff"));
+        QCOMPARE(shown("lblRatio(0)"), QStringLiteral("8.59:1")); // blue on white
+
+        auto* chart = main.findChild<QComboBox*>(QStringLiteral("cmb140"));
+        chart->setCurrentIndex(chart->findText(QStringLiteral("Coral")));
+        emit chart->activated(chart->currentIndex());
+        QCOMPARE(shown("lblName"), QStringLiteral("Coral"));
+        const QStringList forms{"#ff7f50", "rgb(255 127 80)", "rgb(255, 127, 80)",
+                                "hsl(16 100% 66%)"};
+        for (int i = 0; i < forms.size(); ++i) {
+            QTest::mouseClick(dialog->findChild<QPushButton*>(QStringLiteral("cmdCopy(%1)").arg(i)),
+                              Qt::LeftButton);
+            QCOMPARE(QGuiApplication::clipboard()->text(), forms.at(i));
+        }
+    }
+
+    void escapeCloses() {
+        QPointer<frmInfo> dialog = frmInfo::Show();
+        QVERIFY(QTest::qWaitForWindowActive(dialog));
+        QTest::keyClick(QApplication::focusWidget(), Qt::Key_Escape);
+        QVERIFY(testing::destroyedAfterClose(dialog));
+    }
+};
+
+QTEST_MAIN(FrmInfoTest)
+#include "tst_frminfo.moc"
