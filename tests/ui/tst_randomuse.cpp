@@ -974,7 +974,11 @@ bool RandomUse::chooseMenuItem(QMenu* menu, QAction* item, int presses, Qt::Key 
         return false;
     }
     if (byKeys) {
-        QTest::keyClick(menu, Qt::Key_Down);
+        // Down moves to the next item, round the end of the menu, until the wanted one.
+        int downs = 0;
+        do
+            QTest::keyClick(menu, Qt::Key_Down);
+        while (menu->activeAction() != item && ++downs < menu->actions().size());
         QTest::keyClick(menu, Qt::Key_Return);
     } else {
         QTest::mouseClick(menu, Qt::LeftButton, {}, menu->actionGeometry(item).center());
