@@ -17,9 +17,8 @@ class FrmInfoTest : public QObject {
     Q_OBJECT
 
 private slots:
-    void followsTheColourAndCopiesItsForms() {
+    void followsTheColourCopiesItsFormsAndClosesOnEscape() {
         frmMain main;
-        main.show();
         auto* mnuInfo = main.findChild<QAction*>(QStringLiteral("mnuInfo"));
         mnuInfo->trigger();
         mnuInfo->trigger();
@@ -43,13 +42,9 @@ private slots:
                               Qt::LeftButton);
             QCOMPARE(QGuiApplication::clipboard()->text(), forms.at(i));
         }
-    }
-
-    void escapeCloses() {
-        QPointer<frmInfo> dialog = frmInfo::Show();
-        QVERIFY(QTest::qWaitForWindowActive(dialog));
-        QTest::keyClick(QApplication::focusWidget(), Qt::Key_Escape);
-        QVERIFY(testing::destroyedAfterClose(dialog));
+        const QPointer<frmInfo> closing = dialog;
+        QTest::keyClick(dialog->focusWidget(), Qt::Key_Escape);
+        QVERIFY(testing::destroyedAfterClose(closing));
     }
 };
 
