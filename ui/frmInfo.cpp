@@ -85,7 +85,7 @@ const std::initializer_list<Control> Design = {
     {.name = "Label15", .kind = Kind::Label, .container = "Frame3", .place = {180, 885, 1140, 240},
      .text = "白の文字"},
     {.name = "lblSample(0)", .kind = Kind::Label, .container = "Frame3", .place = {1350, 840, 1140, 300},
-     .style = Centred | SunkenBorder},
+     .text = "見本 Aa", .style = Centred | SunkenBorder},
     {.name = "lblRatio(0)", .kind = Kind::Label, .container = "Frame3", .place = {2550, 840, 1290, 300},
      .style = RightAligned | SunkenBorder | ShowsValue, .accessibleName = "白の文字のコントラスト比"},
     {.name = "lblPass(0)", .kind = Kind::Label, .container = "Frame3", .place = {3930, 840, 600, 300},
@@ -99,7 +99,7 @@ const std::initializer_list<Control> Design = {
     {.name = "Label16", .kind = Kind::Label, .container = "Frame3", .place = {180, 1275, 1140, 240},
      .text = "黒の文字"},
     {.name = "lblSample(1)", .kind = Kind::Label, .container = "Frame3", .place = {1350, 1230, 1140, 300},
-     .style = Centred | SunkenBorder},
+     .text = "見本 Aa", .style = Centred | SunkenBorder},
     {.name = "lblRatio(1)", .kind = Kind::Label, .container = "Frame3", .place = {2550, 1230, 1290, 300},
      .style = RightAligned | SunkenBorder | ShowsValue, .accessibleName = "黒の文字のコントラスト比"},
     {.name = "lblPass(4)", .kind = Kind::Label, .container = "Frame3", .place = {3930, 1230, 600, 300},
@@ -178,12 +178,9 @@ void frmInfo::buildControls() {
 void frmInfo::ShowColour(const Channels& colour) {
     showForms(colour);
     showNearestName(colour);
-    const Channels swatchText = InverseColor(colour);
     showContrast(0, {255, 255, 255}, colour);
     showContrast(1, {0, 0, 0}, colour);
-    showContrast(2, swatchText, colour);
-    lblSample.at(0)->setText(QStringLiteral("見本 Aa"));
-    lblSample.at(1)->setText(QStringLiteral("見本 Aa"));
+    showContrast(2, InverseColor(colour), colour);
     lblSample.at(2)->setText(
         ascii(SixDigitCode({ToHex(colour[0]), ToHex(colour[1]), ToHex(colour[2])})));
 }
