@@ -5,7 +5,6 @@
 
 #include <algorithm>
 #include <cmath>
-#include <limits>
 #include <numbers>
 
 namespace hueprobe {
@@ -173,8 +172,8 @@ double DeltaE2000(const Lab& first, const Lab& second) {
 
 NearestName NearestChartName(const Channels& colour) {
     const Lab lab = ToLab(colour);
-    const ChartRow* nearest = nullptr;
-    double least = std::numeric_limits<double>::infinity();
+    const ChartRow* nearest = &ColorChart.front();
+    double least = DeltaE2000(lab, ToLab(chartColour(*nearest)));
     for (const ChartRow& row : ColorChart) {
         const double difference = DeltaE2000(lab, ToLab(chartColour(row)));
         if (difference < least) {

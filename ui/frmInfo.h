@@ -48,7 +48,7 @@ private:
     QLabel* lblDeltaE = nullptr;
     std::array<QLabel*, TextColourCount> lblSample{};
     std::array<QLabel*, TextColourCount> lblRatio{};
-    std::array<QLabel*, TextColourCount * LevelCount> lblPass{};
+    std::array<QLabel*, std::size_t{TextColourCount} * LevelCount> lblPass{};
 };
 
 } // namespace hueprobe
