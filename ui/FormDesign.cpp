@@ -43,6 +43,8 @@ QLabel* makeLabel(const Control& control, QWidget* parent) {
     label->setIndent(0); // QLabel would otherwise push framed text in from the aligned edges
     if (control.style & RightAligned)
         label->setAlignment(Qt::AlignRight | Qt::AlignTop);
+    else if (control.style & Centred)
+        label->setAlignment(Qt::AlignHCenter | Qt::AlignTop);
     else
         label->setAlignment(Qt::AlignLeft | Qt::AlignTop);
     if (control.style & SunkenBorder)

@@ -51,6 +51,7 @@ enum Style : unsigned {
     Graphical = 1 << 3,    // the button shows its background colour as a flat face
     ShowsValue = 1 << 4,   // the label's text is a live value: screen readers hear the
                            // accessible name followed by the text, "赤（１０進法） 255"
+    Centred = 1 << 5,      // a label's text centred across its width, as over a column
 };
 
 struct Control {

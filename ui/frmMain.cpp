@@ -9,6 +9,7 @@
 #include "HexCodec.h"
 #include "PickListComboBox.h"
 #include "frmClip.h"
+#include "frmInfo.h"
 #include "frmVersion.h"
 
 #include <QApplication>
@@ -146,6 +147,10 @@ void frmMain::buildMenus() {
     QAction* mnuClip =
         mnuFunction->addAction(QStringLiteral("クリップボード機能"), this, &frmMain::mnuClip_Click);
     mnuClip->setObjectName(QStringLiteral("mnuClip"));
+    QAction* mnuInfo =
+        mnuFunction->addAction(QStringLiteral("色の情報"), this, &frmMain::mnuInfo_Click);
+    mnuInfo->setObjectName(QStringLiteral("mnuInfo"));
+    mnuInfo->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_I));
 
     QMenu* mnuHelp = menuBar()->addMenu(QStringLiteral("ヘルプ(&H)"));
     mnuHelp->setObjectName(QStringLiteral("mnuHelp"));
@@ -222,6 +227,8 @@ void frmMain::refreshSwatch() {
     Module1.strColor = sixDigitCode(Module1.strHex);
     lblColor->setText(ascii(Module1.strColor));
     describeColour();
+    if (frmInfo* info = frmInfo::ShownInstance())
+        info->ShowColour(colour);
 }
 
 // The controls that take the focus say what the colour is now: the scroll bars
@@ -264,6 +271,7 @@ void frmMain::Command1_Click() {
 void frmMain::mnuEnd_Click() {
     frmClip::Unload();
     frmVersion::Unload();
+    frmInfo::Unload();
     QApplication::exit(0);
 }
 
@@ -271,6 +279,10 @@ void frmMain::mnuClip_Click() {
     // The format may change when the dialog closes.
     connect(frmClip::Show(), &QObject::destroyed, this, &frmMain::describeColour,
             Qt::UniqueConnection);
+}
+
+void frmMain::mnuInfo_Click() {
+    frmInfo::Show();
 }
 
 void frmMain::mnuVersion_Click() {

@@ -53,6 +53,7 @@ private:
     void announceColour();
     void mnuEnd_Click();
     void mnuClip_Click();
+    void mnuInfo_Click();
     void mnuVersion_Click();
 
     std::array<ChannelScrollBar*, ChannelCount> scrColor{};
