@@ -3,7 +3,7 @@
 // so a quitting Qt program does not wait for it. Prints "ready" once it owns the
 // selection; runs until it is ended or its X server goes.
 
-#include <xcb/xcb.h>
+#include "XcbAtom.h"
 
 #include <cstdio>
 #include <cstdlib>
@@ -18,18 +18,14 @@ int main() {
         std::fprintf(stderr, "fake_clipboard_manager: cannot open the display\n");
         return EXIT_FAILURE;
     }
-    const char name[] = "CLIPBOARD_MANAGER";
-    const std::unique_ptr<xcb_intern_atom_reply_t, decltype(&std::free)> atom(
-        xcb_intern_atom_reply(c, xcb_intern_atom(c, 0, sizeof name - 1, name), nullptr),
-        &std::free);
+    const xcb_atom_t manager = hueprobe::internAtom(c, "CLIPBOARD_MANAGER");
     const xcb_window_t window = xcb_generate_id(c);
     xcb_create_window(c, XCB_COPY_FROM_PARENT, window,
                       xcb_setup_roots_iterator(xcb_get_setup(c)).data->root, 0, 0, 1, 1, 0,
                       XCB_WINDOW_CLASS_INPUT_ONLY, XCB_COPY_FROM_PARENT, 0, nullptr);
-    xcb_set_selection_owner(c, window, atom->atom, XCB_CURRENT_TIME);
+    xcb_set_selection_owner(c, window, manager, XCB_CURRENT_TIME);
     const std::unique_ptr<xcb_get_selection_owner_reply_t, decltype(&std::free)> owner(
-        xcb_get_selection_owner_reply(c, xcb_get_selection_owner(c, atom->atom), nullptr),
-        &std::free);
+        xcb_get_selection_owner_reply(c, xcb_get_selection_owner(c, manager), nullptr), &std::free);
     if (!owner || owner->owner != window) {
         std::fprintf(stderr, "fake_clipboard_manager: cannot own CLIPBOARD_MANAGER\n");
         return EXIT_FAILURE;

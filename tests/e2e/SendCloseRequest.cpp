@@ -3,24 +3,10 @@
 // window, as xdotool's windowclose does, is not what a person's click sends.)
 // Usage: send-close-request WINDOW-ID
 
-#include <xcb/xcb.h>
+#include "XcbAtom.h"
 
 #include <cstdio>
 #include <cstdlib>
-#include <cstring>
-
-namespace {
-
-xcb_atom_t atom(xcb_connection_t* connection, const char* name) {
-    const xcb_intern_atom_cookie_t cookie =
-        xcb_intern_atom(connection, 0, static_cast<uint16_t>(std::strlen(name)), name);
-    xcb_intern_atom_reply_t* reply = xcb_intern_atom_reply(connection, cookie, nullptr);
-    const xcb_atom_t found = reply ? reply->atom : xcb_atom_t(XCB_ATOM_NONE);
-    std::free(reply);
-    return found;
-}
-
-} // namespace
 
 int main(int argc, char* argv[]) {
     if (argc != 2) {
@@ -36,8 +22,8 @@ int main(int argc, char* argv[]) {
     event.response_type = XCB_CLIENT_MESSAGE;
     event.format = 32;
     event.window = static_cast<xcb_window_t>(std::strtoul(argv[1], nullptr, 0));
-    event.type = atom(connection, "WM_PROTOCOLS");
-    event.data.data32[0] = atom(connection, "WM_DELETE_WINDOW");
+    event.type = hueprobe::internAtom(connection, "WM_PROTOCOLS");
+    event.data.data32[0] = hueprobe::internAtom(connection, "WM_DELETE_WINDOW");
     event.data.data32[1] = XCB_CURRENT_TIME;
     const xcb_void_cookie_t sent =
         xcb_send_event_checked(connection, 0, event.window, XCB_EVENT_MASK_NO_EVENT,
