@@ -40,6 +40,9 @@ public:
     // A colour taken in from outside the window (the screen, the clipboard) becomes
     // the current colour as a chart pick does; the chart field keeps its text.
     void TakeColour(const Channels& colour);
+    // Quit: ends the program at once, the open dialogs included. Ending signals
+    // take this way too.
+    void mnuEnd_Click();
 
 private:
     void buildControls();
@@ -49,7 +52,6 @@ private:
     void ShowChannelTexts(int index, Int16 value);
     void RefreshSwatch();
     QString ClipText() const;
-    void mnuEnd_Click();
     void mnuClip_Click();
     void mnuVersion_Click();
 
