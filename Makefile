@@ -44,14 +44,14 @@ test-sanitize:
 
 # Static checks: clang-tidy (its checks are in .clang-tidy) on the product code,
 # and cppcheck on all of it but the sanitizer tests, which commit faults on purpose.
-LINT_SOURCES = $(wildcard core/*.cpp ui/*.cpp app/*.cpp packaging/*.cpp)
+LINT_SOURCES = $(wildcard core/*.cpp ui/*.cpp app/*.cpp app/keeper/*.cpp)
 CPPCHECK_SUPPRESS = missingIncludeSystem missingInclude useStlAlgorithm
 
 lint: build
 	clang-tidy -p $(BUILD_DIR) --quiet $(LINT_SOURCES)
 	cppcheck --std=c++20 --language=c++ --library=qt --quiet --error-exitcode=1 \
 		--enable=warning,performance,portability,style --inline-suppr \
-		$(addprefix --suppress=,$(CPPCHECK_SUPPRESS)) -I core -I ui -I app \
+		$(addprefix --suppress=,$(CPPCHECK_SUPPRESS)) -I core -I ui -I app -I app/keeper \
 		-i tests/sanitize core ui app packaging tests
 
 package:

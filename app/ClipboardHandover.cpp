@@ -81,13 +81,16 @@ void handOverToKeeper(const QByteArray& text, xcb_window_t owner) {
     QEventLoop answering;
     QObject::connect(&keeper, &QProcess::finished, &answering, &QEventLoop::quit);
     QObject::connect(&keeper, &QProcess::errorOccurred, &answering, &QEventLoop::quit);
-    QTimer::singleShot(KeeperAnswerMilliseconds, &answering, &QEventLoop::quit);
+    QTimer deadline;
+    deadline.setSingleShot(true);
+    QObject::connect(&deadline, &QTimer::timeout, &answering, &QEventLoop::quit);
+    deadline.start(KeeperAnswerMilliseconds);
     keeper.start(program, {QString::number(owner)});
     keeper.write(text); // through a pipe: the text never shows in a process list
     keeper.closeWriteChannel();
     answering.exec(QEventLoop::ExcludeUserInputEvents);
     if (keeper.state() != QProcess::NotRunning)
-        std::fprintf(stderr, "hueprobe: %s did not answer; the copied text may not be kept\n",
+        std::fprintf(stderr, "hueprobe: %s did not answer in time; the copied text is not kept\n",
                      HUEPROBE_CLIPBOARD_KEEPER);
     else if (keeper.error() == QProcess::FailedToStart)
         std::fprintf(stderr, "hueprobe: %s: %s; the copied text is not kept\n", qPrintable(program),
