@@ -2,6 +2,7 @@
 
 #include <QGuiApplication>
 #include <QList>
+#include <QScreen>
 #include <QString>
 
 #include <cstdio>
@@ -31,11 +32,11 @@ QString reasonForGivingUp(const QString& consequence) {
     return consequence.section(u'\n', 0, 0).trimmed();
 }
 
-[[noreturn]] void giveUp(const QString& consequence) {
+[[noreturn]] void giveUp(const QString& reason) {
     std::fprintf(stderr,
                  "hueprobe: cannot open a window (%s); Hueprobe needs a graphical desktop "
                  "(X11 or Wayland)\n",
-                 qPrintable(reasonForGivingUp(consequence)));
+                 qPrintable(reason));
     std::fflush(stderr);
     std::_Exit(EXIT_FAILURE); // no abort, no core dump
 }
@@ -43,7 +44,7 @@ QString reasonForGivingUp(const QString& consequence) {
 void holdOrGiveUp(QtMsgType type, const QMessageLogContext& context, const QString& text) {
     const std::lock_guard lock(heldMutex);
     if (type == QtFatalMsg)
-        giveUp(text); // Qt would abort once this handler returns
+        giveUp(reasonForGivingUp(text)); // Qt would abort once this handler returns
     held.append({type, context.category, text});
 }
 
@@ -56,8 +57,11 @@ void holdMessagesUntilConnected() {
 void releaseHeldMessages() {
     qInstallMessageHandler(earlierHandler);
     const std::lock_guard lock(heldMutex);
-    if (QGuiApplication::screens().isEmpty()) // a framebuffer platform without a framebuffer
-        giveUp(QStringLiteral("no screen is available"));
+    const QScreen* screen = QGuiApplication::primaryScreen();
+    if (!screen) // a framebuffer platform without a framebuffer
+        giveUp(reasonForGivingUp(QStringLiteral("no screen is available")));
+    if (screen->depth() <= 8) // Qt paints nothing on it, and no colour shows as it is
+        giveUp(QStringLiteral("the display shows only %1-bit colour").arg(screen->depth()));
     for (const HeldMessage& message : std::as_const(held))
         earlierHandler(message.type, QMessageLogContext(nullptr, 0, nullptr, message.category),
                        message.text);

@@ -20,6 +20,7 @@ int main(int argc, char* argv[]) {
     hueprobe::frmMain window;
     hueprobe::quitOnSignals(&window, [&window] { window.mnuEnd_Click(); });
     window.show();
+    hueprobe::keepOnScreen(window);
     const int status = QApplication::exec();
 
     hueprobe::keepClipboardAfterQuit();

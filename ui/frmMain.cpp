@@ -117,7 +117,7 @@ frmMain::frmMain(QWidget* parent)
     buildControls();
     buildMenus();
     const QRect area = ClientArea.toPixels();
-    resize(area.width(), area.height() + menuBar()->sizeHint().height());
+    setFixedSize(area.width(), area.height() + menuBar()->sizeHint().height());
     Form_Load();
 }
 
