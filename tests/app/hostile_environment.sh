@@ -32,13 +32,18 @@ put_on_clipboard() {
     printf '%s' "$1" | xclip -i -selection clipboard
 }
 
+# The window of the Hueprobe started last: the one before may still be on screen.
+own_window() {
+    xdotool search --all --onlyvisible --pid "$pid" --name '^Hueprobe$' 2>/dev/null | grep .
+}
+
 # Starts the program with the caller's standard streams and finds its window; says
 # why not on the test's own stderr (descriptor 3), as the caller's may be closed.
 exec 3>&2
 start() {
     "$@" &
     pid=$!
-    window=$(eventually visible_window '^Hueprobe$') || fail "no window from: $*" 2>&3
+    window=$(eventually own_window) || fail "no window from: $*" 2>&3
 }
 
 # A click on the copy button; the copy is made once another program pastes it.
