@@ -9,7 +9,9 @@
 #include <QProcess>
 #include <QTimer>
 
-#ifdef HUEPROBE_CLIPBOARD_KEEPER
+// The keeper needs the X11 native interface too, which Qt built without xcb lacks.
+#if defined(HUEPROBE_CLIPBOARD_KEEPER) && QT_CONFIG(xcb)
+#define HUEPROBE_KEEPS_CLIPBOARD
 #include "XcbAtom.h"
 
 #include <cstdio>
@@ -17,7 +19,7 @@
 
 namespace hueprobe {
 
-#ifdef HUEPROBE_CLIPBOARD_KEEPER
+#ifdef HUEPROBE_KEEPS_CLIPBOARD
 
 namespace {
 
