@@ -5,6 +5,8 @@
 #include <QApplication>
 #include <QIcon>
 #include <QPixmap>
+#include <QScreen>
+#include <QWidget>
 
 namespace hueprobe {
 
@@ -17,6 +19,14 @@ void identifyApplication() {
     QCoreApplication::setApplicationName(QStringLiteral(HUEPROBE_NAME));
     QCoreApplication::setApplicationVersion(QStringLiteral(HUEPROBE_VERSION));
     QApplication::setWindowIcon(appIcon());
+    QGuiApplication::setLayoutDirection(Qt::LeftToRight);
+}
+
+void keepOnScreen(QWidget& window) {
+    window.resize(window.minimumSize()); // a fixed size: -geometry may have changed it
+    const QRect screen = window.screen()->availableGeometry();
+    if (!screen.contains(window.frameGeometry()))
+        window.move(screen.topLeft());
 }
 
 } // namespace hueprobe

@@ -1,6 +1,7 @@
 #pragma once
 
 class QIcon;
+class QWidget;
 
 namespace hueprobe {
 
@@ -9,7 +10,12 @@ namespace hueprobe {
 const QIcon& appIcon();
 
 // Gives the application object the program's name, version and icon, which
-// the build takes from the project's declaration.
+// the build takes from the project's declaration. The windows are a fixed design
+// read left to right, 0 at the left of every scroll bar: -reverse does not mirror them.
 void identifyApplication();
+
+// Shown at its designed size on a screen, whatever -geometry asked for: a window
+// placed off every screen, or made smaller than its controls, cannot be used.
+void keepOnScreen(QWidget& window);
 
 } // namespace hueprobe

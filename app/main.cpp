@@ -1,23 +1,26 @@
 #include "Application.h"
 #include "ClipboardHandover.h"
-#include "DisplayCheck.h"
 #include "GothicFont.h"
+#include "QuitSignals.h"
+#include "StandardStreams.h"
+#include "StartupFailure.h"
 #include "frmMain.h"
 
 #include <QApplication>
 
-#include <cstdlib>
-
 int main(int argc, char* argv[]) {
-    if (!hueprobe::displayIsUsable())
-        return EXIT_FAILURE;
+    hueprobe::openClosedStandardStreams();
     QGuiApplication::setDesktopFileName(QStringLiteral(HUEPROBE_APP_ID));
 
+    hueprobe::holdMessagesUntilConnected();
     QApplication app(argc, argv);
+    hueprobe::releaseHeldMessages();
     hueprobe::identifyApplication();
     hueprobe::useGothicInterfaceFont();
     hueprobe::frmMain window;
+    hueprobe::quitOnSignals(&window, [&window] { window.mnuEnd_Click(); });
     window.show();
+    hueprobe::keepOnScreen(window);
     const int status = QApplication::exec();
 
     hueprobe::keepClipboardAfterQuit();

@@ -11,7 +11,7 @@
 //        hueprobe-startup --until-mapped COMMAND [ARGUMENTS...]
 // The second form runs one command (a profiler around a program, say) until its
 // window is mapped, then ends it and prints the time it took.
-#include <xcb/xcb.h>
+#include "XcbAtom.h"
 
 #include <algorithm>
 #include <cerrno>
@@ -144,12 +144,9 @@ private:
     }
 
     xcb_atom_t internAtom(const char* name) {
-        auto cookie = xcb_intern_atom(connection_, 0, uint16_t(std::strlen(name)), name);
-        auto* reply = xcb_intern_atom_reply(connection_, cookie, nullptr);
-        if (!reply)
+        const xcb_atom_t atom = hueprobe::internAtom(connection_, name);
+        if (atom == XCB_ATOM_NONE)
             fail(std::string("cannot intern ") + name);
-        const xcb_atom_t atom = reply->atom;
-        std::free(reply);
         return atom;
     }
 

@@ -15,8 +15,11 @@
 #include <QApplication>
 #include <QClipboard>
 #include <QLabel>
+#include <QLineEdit>
 #include <QMenuBar>
 #include <QPushButton>
+
+#include <algorithm>
 
 namespace hueprobe {
 
@@ -98,6 +101,13 @@ QString ascii(const std::string& text) {
     return QString::fromLatin1(text);
 }
 
+int longestChartName() {
+    std::size_t longest = 0;
+    for (const ChartRow& row : ColorChart)
+        longest = std::max(longest, row.name.size());
+    return static_cast<int>(longest);
+}
+
 QColor toQColor(const Channels& colour) {
     return QColor(colour.at(0), colour.at(1), colour.at(2));
 }
@@ -110,7 +120,7 @@ frmMain::frmMain(QWidget* parent)
     buildControls();
     buildMenus();
     const QRect area = ClientArea.toPixels();
-    resize(area.width(), area.height() + menuBar()->sizeHint().height());
+    setFixedSize(area.width(), area.height() + menuBar()->sizeHint().height());
     Form_Load();
     describeColour();
 }
@@ -129,6 +139,9 @@ void frmMain::buildControls() {
     }
     lblColor = built.get<QLabel>("lblColor");
     cmb140 = built.get<PickListComboBox>("cmb140");
+    // The field takes what a chart name can be: a paste of any size is cut at once,
+    // and a copy from the field stays small enough to outlive the program.
+    cmb140->lineEdit()->setMaxLength(longestChartName());
     Command1 = built.get<QPushButton>("Command1");
     connect(cmb140, &QComboBox::activated, this, &frmMain::cmb140_Click);
     connect(Command1, &QPushButton::clicked, this, &frmMain::Command1_Click);

@@ -40,6 +40,9 @@ public:
     // A colour taken in from outside the window (the screen, the clipboard) becomes
     // the current colour as a chart pick does; the chart field keeps its text.
     void TakeColour(const Channels& colour);
+    // Quit: ends the program at once, the open dialogs included. Ending signals
+    // take this way too.
+    void mnuEnd_Click();
 
 private:
     void buildControls();
@@ -51,7 +54,6 @@ private:
     QString clipText() const;
     void describeColour();
     void announceColour();
-    void mnuEnd_Click();
     void mnuClip_Click();
     void mnuInfo_Click();
     void mnuVersion_Click();

@@ -3,20 +3,23 @@
 // On X11 the clipboard is no store: the program that copied serves the text to every
 // program that pastes, so the text goes when that program ends. A clipboard manager,
 // where one runs, takes the text over (Qt hands it over at quit). Where none runs,
-// Hueprobe starts this keeper at quit and writes the text to its standard input.
+// Hueprobe starts this keeper at quit, writes the text to its standard input and
+// names the window through which it owns the clipboard as the one argument.
 //
 // The keeper reads the text, takes the clipboard, then leaves Hueprobe's session and
 // serves the text until another program takes the clipboard or the X server goes
-// away; it waits for nothing else, so it never outstays either. The process that
-// Hueprobe started returns as soon as the clipboard is in the keeper's hands:
-// status 0 when the text is served (or a clipboard manager runs), 1 with one line
-// on stderr when it cannot be.
+// away; it waits for nothing else, so it never outstays either. It takes the clipboard
+// as of the moment Hueprobe took it, so a text another program copied meanwhile stays.
+// The process that Hueprobe started returns as soon as that is settled: status 0 when
+// the text is served (or a clipboard manager runs, or a newer copy stays), 1 with one
+// line on stderr when it cannot be.
 //
 // Plain xcb rather than Qt: the keeper stays resident, so it is a few hundred kilobytes
 // instead of a Qt program's tens of megabytes, and it joins nothing of the desktop
 // session (no platform theme, no session manager, no accessibility bus).
 
-#include <xcb/xcb.h>
+#include "StandardStreams.h"
+#include "XcbAtom.h"
 
 #include <array>
 #include <csignal>
@@ -24,16 +27,20 @@
 #include <cstdlib>
 #include <cstring>
 #include <memory>
+#include <optional>
 #include <string>
 #include <string_view>
 #include <vector>
 
 #include <cerrno>
 #include <fcntl.h>
+#include <poll.h>
 #include <sys/wait.h>
 #include <unistd.h>
 
 namespace {
+
+using hueprobe::internAtom;
 
 constexpr const char* Program = "hueprobe-clipboard-keeper";
 
@@ -42,7 +49,10 @@ constexpr const char* Program = "hueprobe-clipboard-keeper";
 // Hueprobe's texts are colour codes of a few bytes.
 constexpr std::size_t MaxTextBytes = std::size_t{64} * 1024;
 
-enum class Outcome : char { Served = '0', Failed = '1' };
+// How long the keeper waits for the window it takes over from to answer.
+constexpr int AnswerMilliseconds = 5000;
+
+enum class Outcome : char { Served = '0', Failed = '1', Newer = '2' };
 
 void report(const char* message) {
     std::fprintf(stderr, "%s: %s\n", Program, message);
@@ -62,7 +72,7 @@ bool readText(std::string& text) {
         }
         text.append(buffer.data(), std::size_t(count));
         if (text.size() > MaxTextBytes) {
-            report("the text is longer than 64 KiB; nothing is kept");
+            report("the text is longer than 64 KiB");
             return false;
         }
     }
@@ -77,13 +87,6 @@ bool isAscii(std::string_view text) {
 
 using Connection = std::unique_ptr<xcb_connection_t, decltype(&xcb_disconnect)>;
 template <class T> using Reply = std::unique_ptr<T, decltype(&std::free)>;
-
-xcb_atom_t intern(xcb_connection_t* connection, std::string_view name) {
-    const auto cookie = xcb_intern_atom(connection, 0, uint16_t(name.size()), name.data());
-    const Reply<xcb_intern_atom_reply_t> reply(xcb_intern_atom_reply(connection, cookie, nullptr),
-                                               &std::free);
-    return reply ? reply->atom : xcb_atom_t(XCB_NONE);
-}
 
 xcb_window_t selectionOwner(xcb_connection_t* connection, xcb_atom_t selection) {
     const auto cookie = xcb_get_selection_owner(connection, selection);
@@ -211,13 +214,13 @@ xcb_window_t createWindow(xcb_connection_t* connection, int screenNumber) {
 }
 
 std::vector<TextTarget> textTargets(xcb_connection_t* connection, const std::string& text) {
-    const xcb_atom_t utf8 = intern(connection, "UTF8_STRING");
-    const xcb_atom_t mimeUtf8 = intern(connection, "text/plain;charset=utf-8");
+    const xcb_atom_t utf8 = internAtom(connection, "UTF8_STRING");
+    const xcb_atom_t mimeUtf8 = internAtom(connection, "text/plain;charset=utf-8");
     std::vector<TextTarget> forms{{utf8, utf8}, {mimeUtf8, mimeUtf8}};
     if (isAscii(text)) { // the same bytes are valid Latin-1 and plain text
-        const xcb_atom_t mimePlain = intern(connection, "text/plain");
+        const xcb_atom_t mimePlain = internAtom(connection, "text/plain");
         forms.push_back({XCB_ATOM_STRING, XCB_ATOM_STRING});
-        forms.push_back({intern(connection, "TEXT"), XCB_ATOM_STRING});
+        forms.push_back({internAtom(connection, "TEXT"), XCB_ATOM_STRING});
         forms.push_back({mimePlain, mimePlain});
     }
     return forms;
@@ -245,41 +248,97 @@ void tell(int statusPipe, Outcome outcome) {
     close(statusPipe);
 }
 
+// The next event; none once the server is gone or nothing came for a while.
+Reply<xcb_generic_event_t> nextEvent(xcb_connection_t* connection) {
+    for (;;) {
+        if (xcb_generic_event_t* event = xcb_poll_for_event(connection))
+            return {event, &std::free};
+        pollfd readable{xcb_get_file_descriptor(connection), POLLIN, 0};
+        if (xcb_connection_has_error(connection) || poll(&readable, 1, AnswerMilliseconds) <= 0)
+            return {nullptr, &std::free};
+    }
+}
+
+// When the current owner took the clipboard, as it answers for TIMESTAMP; nothing
+// when it does not answer.
+std::optional<xcb_timestamp_t> timeTaken(const Clipboard& clipboard) {
+    xcb_connection_t* const c = clipboard.connection;
+    xcb_convert_selection(c, clipboard.window, clipboard.selection, clipboard.timestampAtom,
+                          clipboard.timestampAtom, XCB_CURRENT_TIME);
+    xcb_flush(c);
+    for (;;) {
+        const Reply<xcb_generic_event_t> event = nextEvent(c);
+        if (!event)
+            return std::nullopt;
+        if ((event->response_type & ~0x80) != XCB_SELECTION_NOTIFY)
+            continue;
+        if (reinterpret_cast<const xcb_selection_notify_event_t*>(event.get())->property ==
+            XCB_NONE)
+            return std::nullopt;
+        const auto cookie = xcb_get_property(c, 1, clipboard.window, clipboard.timestampAtom,
+                                             XCB_ATOM_INTEGER, 0, 1);
+        const Reply<xcb_get_property_reply_t> reply(xcb_get_property_reply(c, cookie, nullptr),
+                                                    &std::free);
+        if (!reply || xcb_get_property_value_length(reply.get()) != sizeof(xcb_timestamp_t))
+            return std::nullopt;
+        return *static_cast<const xcb_timestamp_t*>(xcb_get_property_value(reply.get()));
+    }
+}
+
+// Takes the clipboard over from the window that Hueprobe named, as of the moment that
+// window took it: the server refuses it if another program copied since. Where that
+// window cannot say when, or none is named, as of now.
+Outcome takeOver(Clipboard& clipboard, xcb_window_t previousOwner) {
+    xcb_connection_t* const c = clipboard.connection;
+    std::optional<xcb_timestamp_t> since;
+    if (previousOwner != XCB_NONE) {
+        since = timeTaken(clipboard);
+        if (selectionOwner(c, clipboard.selection) != previousOwner)
+            return Outcome::Newer; // another program copied: the answer may be its own
+    }
+    if (!since && !serverTime(c, clipboard.window, clipboard.ownedSince)) {
+        report("lost the X display before taking the clipboard");
+        return Outcome::Failed;
+    }
+    clipboard.ownedSince = since.value_or(clipboard.ownedSince);
+    xcb_set_selection_owner(c, clipboard.window, clipboard.selection, clipboard.ownedSince);
+    if (selectionOwner(c, clipboard.selection) == clipboard.window)
+        return Outcome::Served;
+    if (since)
+        return Outcome::Newer;
+    report("cannot take the clipboard");
+    return Outcome::Failed;
+}
+
 // The keeper proper, in its own session. Tells the starter through statusPipe once
 // the text is served or cannot be.
-int keep(std::string text, int statusPipe) {
+int keep(std::string text, xcb_window_t previousOwner, int statusPipe) {
     std::signal(SIGPIPE, SIG_IGN); // a vanished server shows as a connection error instead
     int screenNumber = 0;
     const Connection connection(xcb_connect(nullptr, &screenNumber), &xcb_disconnect);
     if (xcb_connection_has_error(connection.get())) {
-        report("cannot open the X display; the copied text goes with Hueprobe");
+        report("cannot open the X display");
         tell(statusPipe, Outcome::Failed);
         return EXIT_FAILURE;
     }
     xcb_connection_t* const c = connection.get();
-    if (selectionOwner(c, intern(c, "CLIPBOARD_MANAGER")) != XCB_NONE) {
+    if (selectionOwner(c, internAtom(c, "CLIPBOARD_MANAGER")) != XCB_NONE) {
         tell(statusPipe, Outcome::Served); // the clipboard manager takes the text from Hueprobe
         return EXIT_SUCCESS;
     }
     Clipboard clipboard{c,
                         createWindow(c, screenNumber),
-                        intern(c, "CLIPBOARD"),
-                        intern(c, "TARGETS"),
-                        intern(c, "TIMESTAMP"),
+                        internAtom(c, "CLIPBOARD"),
+                        internAtom(c, "TARGETS"),
+                        internAtom(c, "TIMESTAMP"),
                         XCB_CURRENT_TIME,
                         std::move(text),
                         {}};
     clipboard.textTargets = textTargets(c, clipboard.text);
-    if (!serverTime(c, clipboard.window, clipboard.ownedSince)) {
-        report("lost the X display before taking the clipboard");
-        tell(statusPipe, Outcome::Failed);
-        return EXIT_FAILURE;
-    }
-    xcb_set_selection_owner(c, clipboard.window, clipboard.selection, clipboard.ownedSince);
-    if (selectionOwner(c, clipboard.selection) != clipboard.window) {
-        report("cannot take the clipboard");
-        tell(statusPipe, Outcome::Failed);
-        return EXIT_FAILURE;
+    const Outcome outcome = takeOver(clipboard, previousOwner);
+    if (outcome != Outcome::Served) {
+        tell(statusPipe, outcome);
+        return outcome == Outcome::Newer ? EXIT_SUCCESS : EXIT_FAILURE;
     }
     detachFromStarter();
     tell(statusPipe, Outcome::Served);
@@ -289,8 +348,12 @@ int keep(std::string text, int statusPipe) {
 
 } // namespace
 
-int main() {
+// Usage: hueprobe-clipboard-keeper [WINDOW] <TEXT
+int main(int argc, char* argv[]) {
+    hueprobe::openClosedStandardStreams();
     closefrom(STDERR_FILENO + 1); // hold nothing else that Hueprobe had open
+    const xcb_window_t previousOwner =
+        argc > 1 ? xcb_window_t(std::strtoul(argv[1], nullptr, 10)) : xcb_window_t(XCB_NONE);
     std::string text;
     if (!readText(text))
         return EXIT_FAILURE;
@@ -307,7 +370,7 @@ int main() {
     if (keeper == 0) {
         close(status[0]);
         setsid(); // outlives Hueprobe, its terminal and its session
-        _exit(keep(std::move(text), status[1]));
+        _exit(keep(std::move(text), previousOwner, status[1]));
     }
     close(status[1]);
     char outcome = static_cast<char>(Outcome::Failed);
@@ -320,5 +383,5 @@ int main() {
     }
     if (outcome != static_cast<char>(Outcome::Served))
         waitpid(keeper, nullptr, 0); // it ends right after telling; don't leave it a zombie
-    return outcome == static_cast<char>(Outcome::Served) ? EXIT_SUCCESS : EXIT_FAILURE;
+    return outcome == static_cast<char>(Outcome::Failed) ? EXIT_FAILURE : EXIT_SUCCESS;
 }
