@@ -33,6 +33,10 @@ put_on_clipboard() {
 }
 
 # The window of the Hueprobe started last: the one before may still be on screen.
+# A second window of the program: the dialog the menu opened.
+dialog_open() {
+    [ "$(xdotool search --all --onlyvisible --pid "$pid" 2>/dev/null | wc -l)" -ge 2 ]
+}
 own_window() {
     xdotool search --all --onlyvisible --pid "$pid" --name '^Hueprobe$' 2>/dev/null | grep .
 }
@@ -65,7 +69,7 @@ ends_with_status() {
     [ "$status" -eq "$1" ] || fail "Hueprobe ended with status $status, not $1"
 }
 
-start_x_server 1024x768x24
+start_x_server
 display_number=${DISPLAY#:}
 
 echo "No usable display: one line, status 1, no abort"
@@ -109,7 +113,7 @@ for signal in TERM INT HUP; do
     copy
     if [ "$signal" != INT ]; then
         xdotool windowfocus --sync "$window" key alt+h Return
-        eventually visible_window 'バージョン情報' >/dev/null || fail "no version dialog"
+        eventually dialog_open || fail "no version dialog"
     fi
     kill -s "$signal" "$pid"
     ends_with_status 0
