@@ -1,5 +1,6 @@
 #include "Application.h"
 #include "ClipboardHandover.h"
+#include "CommandLine.h"
 #include "DisplayCheck.h"
 #include "FormDesign.h"
 #include "frmMain.h"
@@ -9,6 +10,8 @@
 #include <cstdlib>
 
 int main(int argc, char* argv[]) {
+    if (const auto status = hueprobe::answerCommandLine(argc, argv))
+        return *status;
     if (!hueprobe::displayIsUsable())
         return EXIT_FAILURE;
     QGuiApplication::setDesktopFileName(QStringLiteral(HUEPROBE_APP_ID));
