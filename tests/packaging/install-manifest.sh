@@ -1,3 +1,4 @@
+# shellcheck shell=sh
 # Sourced by the tests that install: an install, staged or packaged, rewrites the build
 # folder's install_manifest.txt, the list a person's uninstall reads. Keep theirs.
 

@@ -1,13 +1,15 @@
 #!/bin/sh
 # `cmake --install` puts Hueprobe in place as a desktop application: the program, the
 # clipboard keeper where the program looks for it, the desktop entry, the metainfo and
-# the icons, each named after the application id, and nothing else.
+# the icons, each named after the application id, the changelog and the manual pages,
+# and nothing else.
 # Usage: installed-files.sh BUILD_DIR STAGE APP_ID BINDIR LIBEXECDIR DATADIR ICON_SIZES...
 set -eu
 
 build=$1 stage=$2 id=$3 bindir=$4 libexecdir=$5 datadir=$6
 shift 6
 
+# shellcheck source-path=SCRIPTDIR source=install-manifest.sh
 . "$(dirname "$0")/install-manifest.sh"
 rm -rf "$stage"
 keeping_install_manifest "$build" cmake --install "$build" --prefix "$stage" >/dev/null
@@ -19,6 +21,9 @@ expected=$(
         echo "$datadir/applications/$id.desktop"
         echo "$datadir/metainfo/$id.metainfo.xml"
         echo "$datadir/doc/hueprobe/copyright"
+        echo "$datadir/doc/hueprobe/changelog.gz"
+        echo "$datadir/man/man1/hueprobe.1.gz"
+        echo "$datadir/man/man1/hueprobe-clipboard-keeper.1.gz"
         for size in "$@"; do
             echo "$datadir/icons/hicolor/${size}x$size/apps/$id.png"
         done
