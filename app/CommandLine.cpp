@@ -1,5 +1,8 @@
 #include "CommandLine.h"
 
+#include <QByteArray>
+#include <QtGlobal>
+
 #include <array>
 #include <cstdio>
 #include <string>
@@ -30,12 +33,14 @@ constexpr std::string_view versionText = "hueprobe " HUEPROBE_RELEASE "\n"
 struct QtOption {
     std::string_view name;
     bool takesValue;
+    // Where Qt looks for the value when the option is not given.
+    const char* environment = nullptr;
 };
 
 // The options QGuiApplication, QApplication and the X11 platform take off the
 // command line themselves; each is written with one dash or two.
 constexpr std::array qtOptions{
-    QtOption{"platform", true},
+    QtOption{"platform", true, "QT_QPA_PLATFORM"},
     QtOption{"platformpluginpath", true},
     QtOption{"platformtheme", true},
     QtOption{"plugin", true},
@@ -46,7 +51,7 @@ constexpr std::array qtOptions{
     QtOption{"session", true},
     QtOption{"nograb", false},
     QtOption{"dograb", false},
-    QtOption{"display", true},
+    QtOption{"display", true, "DISPLAY"},
     QtOption{"geometry", true},
     QtOption{"title", true},
     QtOption{"icon", true},
@@ -108,10 +113,13 @@ std::optional<int> answerCommandLine(int argc, const char* const argv[]) {
             return usageError(argument.starts_with('-') && argument != "-"
                                   ? "unrecognized option " + quoted(argument)
                                   : "extra operand " + quoted(argument));
-        const bool valueFollows =
-            option->takesValue && argument.find('=') == std::string_view::npos;
-        if (valueFollows && ++i == argc)
+        if (!option->takesValue || argument.find('=') != std::string_view::npos)
+            continue;
+        if (++i == argc)
             return usageError("option " + quoted(argument) + " requires an argument");
+        // The display check before Qt starts then tries the platform and display Qt will.
+        if (option->environment != nullptr)
+            qputenv(option->environment, QByteArray(argv[i]));
     }
     return std::nullopt;
 }
