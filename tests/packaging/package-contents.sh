@@ -46,7 +46,7 @@ done
 # Compressed as Debian wants: gzip -9 (flags byte 02) without a name or a time.
 for file in doc/hueprobe/changelog man/man1/hueprobe.1 man/man1/hueprobe-clipboard-keeper.1; do
     header=$(od -An -tx1 -N9 "$unpacked/usr/share/$file.gz" | tr -d ' \n')
-    [ "$header" = 1f8b0800000000000002 ] || fail "$file.gz is not gzip -9n: $header"
+    [ "$header" = 1f8b08000000000002 ] || fail "$file.gz is not gzip -9n: $header"
 done
 for program in usr/bin/hueprobe usr/libexec/hueprobe-clipboard-keeper; do
     [ -x "$unpacked/$program" ] || fail "$program is not executable"
