@@ -1,6 +1,7 @@
 # Hueprobe: `make run` opens the program, `make test` runs the whole suite,
 # once in the normal build and once more in the sanitizer build;
-# `make package` builds the Debian package in the build folder;
+# `make package` builds the Debian package in its own folder, and
+# `make package-lint` checks it with lintian;
 # `make bench` measures start-up, memory and interaction speed (not a test),
 # `make bench-profile` shows where the start-up instructions go.
 # All install any missing Debian packages first and build out of tree.
@@ -10,10 +11,11 @@ SANITIZE_DIR ?= build-asan
 BUILD_TYPE ?= RelWithDebInfo
 CMAKE_OPTIONS ?=
 JOBS ?= $(shell nproc 2>/dev/null || echo 2)
+PACKAGE_DIR ?= build-deb
 BENCH_DIR ?= build-bench
 BENCH_RUNS ?= 15
 
-.PHONY: all build run test test-sanitize lint package bench bench-build bench-profile clean
+.PHONY: all build run test test-sanitize lint package package-lint bench bench-build bench-profile clean
 
 all: build
 
@@ -23,9 +25,11 @@ $(BUILD_DIR)/CMakeCache.txt:
 build: $(BUILD_DIR)/CMakeCache.txt
 	cmake --build $(BUILD_DIR) --parallel $(JOBS)
 
+# Only what running needs: the program and its clipboard keeper, not the tests.
 run:
 	tools/install-deps run
-	$(MAKE) build
+	$(MAKE) $(BUILD_DIR)/CMakeCache.txt
+	cmake --build $(BUILD_DIR) --parallel $(JOBS) --target hueprobe hueprobe-clipboard-keeper
 	$(BUILD_DIR)/app/hueprobe
 
 # Both builds first, then their tests side by side (two at a time each).
@@ -60,10 +64,23 @@ lint: build
 	clang-format --dry-run -Werror $(CPP_FILES)
 	shellcheck -x $(SHELL_SCRIPTS)
 
+# Built as Debian builds its packages: without the tests, with the compiler and linker
+# flags dpkg-buildflags gives, all hardening on (bindnow too). Hueprobe is C++ alone,
+# so CFLAGS has nothing to build and CPPFLAGS joins CXXFLAGS.
+DEB_FLAGS = DEB_BUILD_MAINT_OPTIONS=hardening=+all dpkg-buildflags --get
+
 package:
 	tools/install-deps package
-	$(MAKE) build
-	cmake --build $(BUILD_DIR) --target package
+	cmake -S . -B $(PACKAGE_DIR) -DCMAKE_BUILD_TYPE=None -DBUILD_TESTING=OFF $(CMAKE_OPTIONS) \
+		-DCMAKE_CXX_FLAGS="$$($(DEB_FLAGS) CPPFLAGS) $$($(DEB_FLAGS) CXXFLAGS)" \
+		-DCMAKE_EXE_LINKER_FLAGS="$$($(DEB_FLAGS) LDFLAGS)"
+	cmake --build $(PACKAGE_DIR) --parallel $(JOBS)
+	cd $(PACKAGE_DIR) && cpack
+
+# lintian's errors and warnings fail; its informational and pedantic notes are shown.
+package-lint: package
+	tools/install-deps package-lint
+	lintian -I --pedantic --fail-on error,warning $(PACKAGE_DIR)/hueprobe_*.deb
 
 # Benchmarks always measure a Release build of their own.
 bench-build:
@@ -79,4 +96,4 @@ bench-profile: bench-build
 	bench/profile $(BENCH_DIR)
 
 clean:
-	rm -rf $(BUILD_DIR) $(SANITIZE_DIR)
+	rm -rf $(BUILD_DIR) $(SANITIZE_DIR) $(PACKAGE_DIR)

@@ -1,5 +1,6 @@
 #include "Application.h"
 #include "ClipboardHandover.h"
+#include "CommandLine.h"
 #include "GothicFont.h"
 #include "QuitSignals.h"
 #include "StandardStreams.h"
@@ -10,6 +11,8 @@
 
 int main(int argc, char* argv[]) {
     hueprobe::openClosedStandardStreams();
+    if (const auto status = hueprobe::answerCommandLine(argc, argv))
+        return *status;
     QGuiApplication::setDesktopFileName(QStringLiteral(HUEPROBE_APP_ID));
 
     hueprobe::holdMessagesUntilConnected();

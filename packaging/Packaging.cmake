@@ -6,7 +6,7 @@ set(HUEPROBE_MAINTAINER "The Hueprobe developers <hueprobe@example.org>"
 
 set(CPACK_GENERATOR DEB)
 set(CPACK_PACKAGE_NAME hueprobe)
-set(CPACK_PACKAGE_VERSION ${PROJECT_VERSION})
+set(CPACK_PACKAGE_VERSION ${HUEPROBE_RELEASE})
 set(CPACK_PACKAGE_VENDOR "The Hueprobe developers")
 set(CPACK_PACKAGE_DESCRIPTION_SUMMARY "colour picker for web authors")
 string(CONCAT CPACK_PACKAGE_DESCRIPTION
@@ -25,5 +25,9 @@ set(CPACK_DEBIAN_PACKAGE_PRIORITY optional)
 # The libraries come from dpkg-shlibdeps; the windows are drawn in the Gothic face.
 set(CPACK_DEBIAN_PACKAGE_SHLIBDEPS ON)
 set(CPACK_DEBIAN_PACKAGE_DEPENDS "fonts-ipafont-gothic")
+# With Qt's Wayland plugin the window is native on a Wayland desktop; without it, it
+# opens through XWayland.
+set(CPACK_DEBIAN_PACKAGE_RECOMMENDS "qt6-wayland")
+set(CPACK_DEBIAN_PACKAGE_HOMEPAGE ${HUEPROBE_HOMEPAGE})
 
 include(CPack)

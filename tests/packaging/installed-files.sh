@@ -1,7 +1,8 @@
 #!/bin/sh
 # `cmake --install` puts Hueprobe in place as a desktop application: the program, the
 # clipboard keeper where the program looks for it, the desktop entry, the metainfo and
-# the icons, each named after the application id, and nothing else.
+# the icons, each named after the application id, the changelog and the manual pages,
+# and nothing else.
 # Usage: installed-files.sh BUILD_DIR STAGE APP_ID BINDIR LIBEXECDIR DATADIR ICON_SIZES...
 set -eu
 build=$1 stage=$2 id=$3 bindir=$4 libexecdir=$5 datadir=$6
@@ -18,7 +19,8 @@ keeping_install_manifest "$build" cmake --install "$build" --prefix "$stage" >/d
 {
     printf '%s\n' "$bindir/hueprobe" "$libexecdir/hueprobe-clipboard-keeper" \
         "$datadir/applications/$id.desktop" "$datadir/metainfo/$id.metainfo.xml" \
-        "$datadir/doc/hueprobe/copyright"
+        "$datadir/doc/hueprobe/copyright" "$datadir/doc/hueprobe/changelog.gz" \
+        "$datadir/man/man1/hueprobe.1.gz" "$datadir/man/man1/hueprobe-clipboard-keeper.1.gz"
     for size in "$@"; do echo "$datadir/icons/hicolor/${size}x$size/apps/$id.png"; done
 } | sort >"$stage.expected"
 (cd "$stage" && find . -type f | sed 's|^\./||' | sort) >"$stage.installed"

@@ -1,6 +1,6 @@
 #!/bin/sh
-# The Debian package, built as `make package` builds it into a folder of its own: its
-# fields, and what dpkg -x unpacks.
+# The Debian package, built as cpack builds it into a folder of its own: its fields,
+# and what dpkg -x unpacks.
 # Usage: package-contents.sh BUILD_DIR PACKAGE_DIR APP_ID VERSION
 set -eu
 
@@ -10,7 +10,7 @@ fail() {
     exit 1
 }
 
-# shellcheck source=tests/packaging/install-manifest.sh
+# shellcheck source-path=SCRIPTDIR source=install-manifest.sh
 . "$(dirname "$0")/install-manifest.sh"
 rm -rf "$dir"
 keeping_install_manifest "$build" env -u DESTDIR cpack --config "$build/CPackConfig.cmake" -B "$dir" \
@@ -30,6 +30,7 @@ for package in fonts-ipafont-gothic libqt6widgets6 libqt6gui6 libqt6core6 libxcb
     echo "$depends" | tr ',' '\n' | grep -Eq "^ *$package(t64)?( |$)" ||
         fail "Depends lacks $package: $depends"
 done
+[ "$(field Recommends)" = qt6-wayland ] || fail "Recommends: $(field Recommends)"
 
 unpacked=$(mktemp -d)
 trap 'rm -rf "$unpacked"' EXIT
@@ -40,7 +41,14 @@ for file in usr/bin/hueprobe usr/libexec/hueprobe-clipboard-keeper \
     usr/share/doc/hueprobe/copyright; do
     [ -f "$unpacked/$file" ] || fail "$file is not in the package"
 done
+# Compressed as Debian wants: gzip -9 (flags byte 02) without a name or a time.
+for file in doc/hueprobe/changelog man/man1/hueprobe.1 man/man1/hueprobe-clipboard-keeper.1; do
+    header=$(od -An -tx1 -N9 "$unpacked/usr/share/$file.gz" | tr -d ' \n')
+    [ "$header" = 1f8b08000000000002 ] || fail "$file.gz is not gzip -9n: $header"
+done
 for program in usr/bin/hueprobe usr/libexec/hueprobe-clipboard-keeper; do
     [ -x "$unpacked/$program" ] || fail "$program is not executable"
     file "$unpacked/$program" | grep -q ', stripped' || fail "$program is not stripped"
+    ! readelf -S "$unpacked/$program" | grep -q ' \.comment\| \.note ' ||
+        fail "$program keeps the compiler's notes"
 done
