@@ -3,8 +3,10 @@
 #include "AccessKeyMenuBar.h"
 #include "ChannelScrollBar.h"
 #include "ColorChart.h"
+#include "ColorText.h"
 #include "FormDesign.h"
 #include "HexCodec.h"
+#include "Notice.h"
 #include "PickListComboBox.h"
 #include "frmClip.h"
 #include "frmVersion.h"
@@ -13,6 +15,7 @@
 #include <QClipboard>
 #include <QLabel>
 #include <QMenuBar>
+#include <QMimeData>
 #include <QPushButton>
 
 namespace hueprobe {
@@ -99,6 +102,63 @@ QColor toQColor(const Channels& colour) {
     return QColor(colour.at(0), colour.at(1), colour.at(2));
 }
 
+// ---- Messages of the clipboard reader
+
+constexpr qsizetype QuoteLength = 40;
+
+const char* const NoTextMessage =
+    "クリップボードに文字がないので、色を読めませんでした。\n"
+    "#FF8000 や rgb(255 128 0) のように色を書いた文字をコピーしてから、もう一度選んでください。";
+
+const char* const AlphaDroppedMessage = "色を読みました。この色には不透明度（アルファ値）がありまし"
+                                        "たが、読み捨てて不透明な色にしました。";
+
+const char* refusalReason(ColorTextRefusal refusal) {
+    switch (refusal) {
+    case ColorTextRefusal::Empty:
+        return "空白しかありません。";
+    case ColorTextRefusal::TooLong:
+        return "色の書き方としては長すぎます。";
+    case ColorTextRefusal::NotText:
+        return "文字でないデータ（制御文字）が含まれています。";
+    case ColorTextRefusal::Transparent:
+        return "transparent（透明）は色を持ちません。";
+    case ColorTextRefusal::CurrentColor:
+        return "currentcolor は周りの文字の色を指す言葉で、色そのものではありません。";
+    case ColorTextRefusal::OtherFunction:
+        return "関数の形で読めるのは rgb() と hsl() だけです。color() や lab() など、"
+               "ほかの書き方には対応していません。";
+    case ColorTextRefusal::BadArguments:
+        return "rgb() または hsl() の中の値の書き方が正しくありません。";
+    case ColorTextRefusal::NotAColour:
+    case ColorTextRefusal::None:
+        break;
+    }
+    return "読めるのは、#FF8000 のような１６進数、rgb()、hsl()、色の名前（orange など）です。";
+}
+
+// The first QuoteLength characters of the text, as one line a screen reader can
+// read: each control character is shown by its picture (a line feed as "␊"),
+// any other character that prints nothing as "�".
+QString quoted(const QString& text) {
+    const QList<uint> codes = text.left(2 * QuoteLength + 1).toUcs4();
+    QString shown;
+    for (qsizetype i = 0; i < std::min(codes.size(), QuoteLength); ++i) {
+        const auto code = char32_t(codes.at(i));
+        if (code < 0x20 || code == 0x7F)
+            shown += QChar(code == 0x7F ? 0x2421 : 0x2400 + int(code));
+        else
+            shown += QChar::isPrint(code) ? QString::fromUcs4(&code, 1) : QString(QChar(0xFFFD));
+    }
+    return codes.size() > QuoteLength ? shown + u'…' : shown;
+}
+
+QString refusalMessage(ColorTextRefusal refusal, const QString& text) {
+    return QStringLiteral("クリップボードの文字を色として読めませんでした。\n%1\n\n"
+                          "クリップボードの内容：「%2」")
+        .arg(QString::fromUtf8(refusalReason(refusal)), quoted(text));
+}
+
 } // namespace
 
 frmMain::frmMain(QWidget* parent)
@@ -143,6 +203,11 @@ void frmMain::buildMenus() {
     QAction* mnuClip =
         mnuFunction->addAction(QStringLiteral("クリップボード機能"), this, &frmMain::mnuClip_Click);
     mnuClip->setObjectName(QStringLiteral("mnuClip"));
+    // A text field keeps Ctrl+V for pasting text: it claims the key before the menu does.
+    QAction* mnuPaste = mnuFunction->addAction(QStringLiteral("クリップボードから色を読む"), this,
+                                               &frmMain::mnuPaste_Click);
+    mnuPaste->setObjectName(QStringLiteral("mnuPaste"));
+    mnuPaste->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_V));
 
     QMenu* mnuHelp = menuBar()->addMenu(QStringLiteral("ヘルプ(&H)"));
     mnuHelp->setObjectName(QStringLiteral("mnuHelp"));
@@ -246,6 +311,25 @@ void frmMain::mnuEnd_Click() {
 
 void frmMain::mnuClip_Click() {
     frmClip::Show();
+}
+
+// Only the beginning of the text is read, so a huge clipboard is answered at once.
+void frmMain::mnuPaste_Click() {
+    const QMimeData* clip = QGuiApplication::clipboard()->mimeData();
+    if (clip == nullptr || !clip->hasText()) {
+        showNotice(QMessageBox::Warning, QString::fromUtf8(NoTextMessage));
+        return;
+    }
+    const QString text = clip->text();
+    const QString beginning = text.left(qsizetype(ColorTextMaxLength) + 1);
+    const ColorTextResult result = ReadColorText(beginning.toStdString());
+    if (!result.read()) {
+        showNotice(QMessageBox::Warning, refusalMessage(result.refusal, text));
+        return;
+    }
+    TakeColour(result.colour);
+    if (result.alphaDropped)
+        showNotice(QMessageBox::Information, QString::fromUtf8(AlphaDroppedMessage));
 }
 
 void frmMain::mnuVersion_Click() {

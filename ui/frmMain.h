@@ -51,6 +51,8 @@ private:
     QString ClipText() const;
     void mnuEnd_Click();
     void mnuClip_Click();
+    // Reads a colour written as text on the clipboard, or says why it cannot.
+    void mnuPaste_Click();
     void mnuVersion_Click();
 
     std::array<ChannelScrollBar*, ChannelCount> scrColor{};
