@@ -82,7 +82,7 @@ void ColorTextTest::reads_data() {
         {"hsl(3.14159265rad 100% 50%)", "#00ffff", false},
         {"hsl(-240, 100%, 50%)", "#00ff00", false},
         {"HSLA(600deg, 100%, 50%, .3)", "#0000ff", true},
-        {"hsl(300 150 50 / 1)", "#ff00ff", false},
+        {"hsl(300 -150 50 / 1)", "#808080", false},
         {"hsl(none 100% 50%)", "#ff0000", false},
         {"hsl(0, 0%, -10%)", "#000000", false},
     };
