@@ -137,18 +137,30 @@ const char* refusalReason(ColorTextRefusal refusal) {
     return "読めるのは、#FF8000 のような１６進数、rgb()、hsl()、色の名前（orange など）です。";
 }
 
-// The first QuoteLength characters of the text, as one line a screen reader can
-// read: each control character is shown by its picture (a line feed as "␊"),
-// any other character that prints nothing as "�".
+// A character that prints nothing, as a web author writes it in a script: tab,
+// line feed and carriage return by their letters, any other by its code.
+QString escaped(char32_t code) {
+    switch (code) {
+    case U'\t':
+        return QStringLiteral("\\t");
+    case U'\n':
+        return QStringLiteral("\\n");
+    case U'\r':
+        return QStringLiteral("\\r");
+    default:
+        return QStringLiteral("\\u{%1}").arg(QString::number(uint(code), 16).toUpper());
+    }
+}
+
+// The first QuoteLength characters of the text, as one line of the interface
+// face that a screen reader can read: characters that print nothing (control,
+// format, private) are shown escaped.
 QString quoted(const QString& text) {
     const QList<uint> codes = text.left(2 * QuoteLength + 1).toUcs4();
     QString shown;
     for (qsizetype i = 0; i < std::min(codes.size(), QuoteLength); ++i) {
         const auto code = char32_t(codes.at(i));
-        if (code < 0x20 || code == 0x7F)
-            shown += QChar(code == 0x7F ? 0x2421 : 0x2400 + int(code));
-        else
-            shown += QChar::isPrint(code) ? QString::fromUcs4(&code, 1) : QString(QChar(0xFFFD));
+        shown += QChar::isPrint(code) ? QString::fromUcs4(&code, 1) : escaped(code);
     }
     return codes.size() > QuoteLength ? shown + u'…' : shown;
 }

@@ -88,9 +88,9 @@ void ClipReadTest::paste_data() {
     QTest::newRow("41 characters") << forty + "!"
                                    << "FF7F50" << warning << forty + "…";
     QTest::newRow("control") << "a\tb\x01\r\n\x7f"
-                             << "FF7F50" << warning << "a␉b␁␍␊␡";
+                             << "FF7F50" << warning << "a\\tb\\u{1}\\r\\n\\u{7F}";
     QTest::newRow("not printing") << "赤\u202E\uE000"
-                                  << "FF7F50" << warning << "赤��";
+                                  << "FF7F50" << warning << "赤\\u{202E}\\u{E000}";
     QTest::newRow("10 MB") << QString(10'000'000, u'f') << "FF7F50" << warning
                            << QString(40, u'f') + "…";
 }
