@@ -974,7 +974,9 @@ bool RandomUse::chooseMenuItem(QMenu* menu, QAction* item, int presses, Qt::Key 
         return false;
     }
     if (byKeys) {
-        QTest::keyClick(menu, Qt::Key_Down);
+        // Down until the item is highlighted: the menu may hold others before it.
+        for (qsizetype i = 0; i < menu->actions().size() && menu->activeAction() != item; ++i)
+            QTest::keyClick(menu, Qt::Key_Down);
         QTest::keyClick(menu, Qt::Key_Return);
     } else {
         QTest::mouseClick(menu, Qt::LeftButton, {}, menu->actionGeometry(item).center());
