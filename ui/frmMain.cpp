@@ -5,8 +5,10 @@
 #include "ChannelScrollBar.h"
 #include "ColorChart.h"
 #include "Colours.h"
+#include "ColorText.h"
 #include "FormDesign.h"
 #include "HexCodec.h"
+#include "Notice.h"
 #include "PickListComboBox.h"
 #include "frmClip.h"
 #include "frmInfo.h"
@@ -17,6 +19,7 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QMenuBar>
+#include <QMimeData>
 #include <QPushButton>
 
 #include <algorithm>
@@ -112,6 +115,75 @@ QColor toQColor(const Channels& colour) {
     return QColor(colour.at(0), colour.at(1), colour.at(2));
 }
 
+// ---- Messages of the clipboard reader
+
+constexpr qsizetype QuoteLength = 40;
+
+const char* const NoTextMessage =
+    "クリップボードに文字がないので、色を読めませんでした。\n"
+    "#FF8000 や rgb(255 128 0) のように色を書いた文字をコピーしてから、もう一度選んでください。";
+
+const char* const AlphaDroppedMessage = "色を読みました。この色には不透明度（アルファ値）がありまし"
+                                        "たが、読み捨てて不透明な色にしました。";
+
+const char* refusalReason(ColorTextRefusal refusal) {
+    switch (refusal) {
+    case ColorTextRefusal::Empty:
+        return "空白しかありません。";
+    case ColorTextRefusal::TooLong:
+        return "色の書き方としては長すぎます。";
+    case ColorTextRefusal::NotText:
+        return "文字でないデータ（制御文字）が含まれています。";
+    case ColorTextRefusal::Transparent:
+        return "transparent（透明）は色を持ちません。";
+    case ColorTextRefusal::CurrentColor:
+        return "currentcolor は周りの文字の色を指す言葉で、色そのものではありません。";
+    case ColorTextRefusal::OtherFunction:
+        return "関数の形で読めるのは rgb() と hsl() だけです。color() や lab() など、"
+               "ほかの書き方には対応していません。";
+    case ColorTextRefusal::BadArguments:
+        return "rgb() または hsl() の中の値の書き方が正しくありません。";
+    case ColorTextRefusal::NotAColour:
+    case ColorTextRefusal::None:
+        break;
+    }
+    return "読めるのは、#FF8000 のような１６進数、rgb()、hsl()、色の名前（orange など）です。";
+}
+
+// A character that prints nothing, as a web author writes it in a script: tab,
+// line feed and carriage return by their letters, any other by its code.
+QString escaped(char32_t code) {
+    switch (code) {
+    case U'\t':
+        return QStringLiteral("\\t");
+    case U'\n':
+        return QStringLiteral("\\n");
+    case U'\r':
+        return QStringLiteral("\\r");
+    default:
+        return QStringLiteral("\\u{%1}").arg(QString::number(uint(code), 16).toUpper());
+    }
+}
+
+// The first QuoteLength characters of the text, as one line of the interface
+// face that a screen reader can read: characters that print nothing (control,
+// format, private) are shown escaped.
+QString quoted(const QString& text) {
+    const QList<uint> codes = text.left(2 * QuoteLength + 1).toUcs4();
+    QString shown;
+    for (qsizetype i = 0; i < std::min(codes.size(), QuoteLength); ++i) {
+        const auto code = char32_t(codes.at(i));
+        shown += QChar::isPrint(code) ? QString::fromUcs4(&code, 1) : escaped(code);
+    }
+    return codes.size() > QuoteLength ? shown + u'…' : shown;
+}
+
+QString refusalMessage(ColorTextRefusal refusal, const QString& text) {
+    return QStringLiteral("クリップボードの文字を色として読めませんでした。\n%1\n\n"
+                          "クリップボードの内容：「%2」")
+        .arg(QString::fromUtf8(refusalReason(refusal)), quoted(text));
+}
+
 } // namespace
 
 frmMain::frmMain(QWidget* parent)
@@ -160,6 +232,11 @@ void frmMain::buildMenus() {
     QAction* mnuClip =
         mnuFunction->addAction(QStringLiteral("クリップボード機能"), this, &frmMain::mnuClip_Click);
     mnuClip->setObjectName(QStringLiteral("mnuClip"));
+    // A text field keeps Ctrl+V for pasting text: it claims the key before the menu does.
+    QAction* mnuPaste = mnuFunction->addAction(QStringLiteral("クリップボードから色を読む"), this,
+                                               &frmMain::mnuPaste_Click);
+    mnuPaste->setObjectName(QStringLiteral("mnuPaste"));
+    mnuPaste->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_V));
     QAction* mnuInfo =
         mnuFunction->addAction(QStringLiteral("色の情報"), this, &frmMain::mnuInfo_Click);
     mnuInfo->setObjectName(QStringLiteral("mnuInfo"));
@@ -296,6 +373,25 @@ void frmMain::mnuClip_Click() {
 
 void frmMain::mnuInfo_Click() {
     frmInfo::Show();
+}
+
+// Only the beginning of the text is read, so a huge clipboard is answered at once.
+void frmMain::mnuPaste_Click() {
+    const QMimeData* clip = QGuiApplication::clipboard()->mimeData();
+    if (clip == nullptr || !clip->hasText()) {
+        showNotice(QMessageBox::Warning, QString::fromUtf8(NoTextMessage));
+        return;
+    }
+    const QString text = clip->text();
+    const QString beginning = text.left(qsizetype(ColorTextMaxLength) + 1);
+    const ColorTextResult result = ReadColorText(beginning.toStdString());
+    if (!result.read()) {
+        showNotice(QMessageBox::Warning, refusalMessage(result.refusal, text));
+        return;
+    }
+    TakeColour(result.colour);
+    if (result.alphaDropped)
+        showNotice(QMessageBox::Information, QString::fromUtf8(AlphaDroppedMessage));
 }
 
 void frmMain::mnuVersion_Click() {

@@ -55,6 +55,8 @@ private:
     void describeColour();
     void announceColour();
     void mnuClip_Click();
+    // Reads a colour written as text on the clipboard, or says why it cannot.
+    void mnuPaste_Click();
     void mnuInfo_Click();
     void mnuVersion_Click();
 

@@ -35,7 +35,13 @@ xdotool windowfocus --sync "$main"
 keys End Tab Right Tab Tab Tab space
 expect_clipboard FF0100 "after the copy button"
 
+# A style sheet's colour that another program copied comes in by Ctrl+V (the focus
+# is on the copy button, not in a text field) and goes out again by the button.
+printf '  hsl(120deg 100%% 25%%);\n' | xclip -i -selection clipboard
+keys ctrl+v space
+expect_clipboard 008000 "after reading hsl() from the clipboard"
+
 keys alt+f Return # File, then its only item: quit
 eventually ended || fail "quit did not end the program"
 wait "$app" || fail "the program ended with status $?: $(cat "$work/hueprobe.log")"
-expect_clipboard FF0100 "after quit"
+expect_clipboard 008000 "after quit"

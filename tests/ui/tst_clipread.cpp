@@ -1,0 +1,123 @@
+// The menu item that reads a colour from the clipboard, in the main window.
+#include "HexCodec.h"
+#include "frmMain.h"
+
+#include <QAction>
+#include <QApplication>
+#include <QClipboard>
+#include <QComboBox>
+#include <QLabel>
+#include <QLineEdit>
+#include <QMessageBox>
+#include <QPushButton>
+#include <QTest>
+
+using namespace hueprobe;
+
+class ClipReadTest : public QObject {
+    Q_OBJECT
+
+private slots:
+    void init();
+    void cleanup();
+    void everyCopyFormatReadsBack();
+    void paste_data();
+    void paste();
+    void ctrlVReadsExceptInTheChartField();
+
+private:
+    QString swatch() const { return window->findChild<QLabel*>("lblColor")->text(); }
+    frmMain* window = nullptr;
+};
+
+namespace {
+
+QMessageBox* notice() {
+    for (QWidget* shown : QApplication::topLevelWidgets()) {
+        if (auto* box = qobject_cast<QMessageBox*>(shown); box && box->isVisible())
+            return box;
+    }
+    return nullptr;
+}
+
+} // namespace
+
+void ClipReadTest::init() {
+    Module1 = {};
+    window = new frmMain;
+    window->show();
+    QVERIFY(QTest::qWaitForWindowActive(window));
+    window->TakeColour({255, 127, 80});
+}
+
+void ClipReadTest::cleanup() {
+    delete notice();
+    delete window;
+}
+
+void ClipReadTest::everyCopyFormatReadsBack() {
+    for (Module1.lngClipMode = 0; Module1.lngClipMode < 3; ++Module1.lngClipMode) {
+        for (int step = 0; step < 16 * 16 * 16; ++step) {
+            const Channels colour{Int16(step / 256 * 17), Int16(step / 16 % 16 * 17),
+                                  Int16(step % 16 * 17)};
+            window->TakeColour(colour);
+            window->findChild<QPushButton*>("Command1")->click();
+            window->TakeColour(InverseColor(colour));
+            window->findChild<QAction*>("mnuPaste")->trigger();
+            const QString code = QColor(colour[0], colour[1], colour[2]).name().mid(1).toUpper();
+            QVERIFY2(swatch() == code, qPrintable(QGuiApplication::clipboard()->text()));
+        }
+    }
+}
+
+void ClipReadTest::paste_data() {
+    QTest::addColumn<QString>("text");
+    QTest::addColumn<QString>("swatch");
+    QTest::addColumn<int>("icon"); // of the message, 0 for none
+    QTest::addColumn<QString>("quote");
+    const QString forty = "The colour of the sky on a summer day is";
+    const int warning = QMessageBox::Warning;
+    QTest::newRow("opaque") << "rgb(0 255 170 / 100%)"
+                            << "00FFAA" << 0 << QString();
+    QTest::newRow("translucent") << "#f00e"
+                                 << "FF0000" << int(QMessageBox::Information) << QString();
+    QTest::newRow("no text") << QString() << "FF7F50" << warning << QString();
+    QTest::newRow("transparent") << "transparent"
+                                 << "FF7F50" << warning << "transparent";
+    QTest::newRow("40 characters") << forty << "FF7F50" << warning << forty;
+    QTest::newRow("41 characters") << forty + "!"
+                                   << "FF7F50" << warning << forty + "…";
+    QTest::newRow("control") << "a\tb\x01\r\n\x7f"
+                             << "FF7F50" << warning << "a\\tb\\u{1}\\r\\n\\u{7F}";
+    QTest::newRow("not printing") << "赤\u202E\uE000"
+                                  << "FF7F50" << warning << "赤\\u{202E}\\u{E000}";
+    QTest::newRow("10 MB") << QString(10'000'000, u'f') << "FF7F50" << warning
+                           << QString(40, u'f') + "…";
+}
+
+void ClipReadTest::paste() {
+    QFETCH(QString, text);
+    QFETCH(int, icon);
+    QFETCH(QString, quote);
+    text.isNull() ? QGuiApplication::clipboard()->clear()
+                  : QGuiApplication::clipboard()->setText(text);
+    window->findChild<QAction*>("mnuPaste")->trigger();
+    QTEST(swatch(), "swatch");
+    QCOMPARE(notice() ? int(notice()->icon()) : 0, icon);
+    if (!quote.isNull())
+        QVERIFY2(notice()->text().contains("「" + quote + "」"), qPrintable(notice()->text()));
+}
+
+void ClipReadTest::ctrlVReadsExceptInTheChartField() {
+    QGuiApplication::clipboard()->setText("#abc");
+    QLineEdit* field = window->findChild<QComboBox*>("cmb140")->lineEdit();
+    field->setFocus();
+    QTest::keyClick(field, Qt::Key_V, Qt::ControlModifier);
+    QCOMPARE(field->text() + swatch(), "White#abcFF7F50");
+    window->findChild<QWidget*>("scrColor(0)")->setFocus();
+    QTest::keyClick(QApplication::focusWidget(), Qt::Key_V, Qt::ControlModifier);
+    QCOMPARE(field->text() + swatch(), "White#abcAABBCC");
+}
+
+QTEST_MAIN(ClipReadTest)
+#include "tst_clipread.moc"
