@@ -62,7 +62,7 @@ void ClipReadTest::everyCopyFormatReadsBack() {
                                   Int16(step % 16 * 17)};
             window->TakeColour(colour);
             window->findChild<QPushButton*>("Command1")->click();
-            window->TakeColour(InverseColor(colour));
+            window->TakeColour(inverseColor(colour));
             window->findChild<QAction*>("mnuPaste")->trigger();
             const QString code = QColor(colour[0], colour[1], colour[2]).name().mid(1).toUpper();
             QVERIFY2(swatch() == code, qPrintable(QGuiApplication::clipboard()->text()));
