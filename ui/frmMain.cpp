@@ -5,7 +5,9 @@
 #include "ColorChart.h"
 #include "FormDesign.h"
 #include "HexCodec.h"
+#include "Notice.h"
 #include "PickListComboBox.h"
+#include "ScreenPicker.h"
 #include "frmClip.h"
 #include "frmVersion.h"
 
@@ -143,6 +145,10 @@ void frmMain::buildMenus() {
     QAction* mnuClip =
         mnuFunction->addAction(QStringLiteral("クリップボード機能"), this, &frmMain::mnuClip_Click);
     mnuClip->setObjectName(QStringLiteral("mnuClip"));
+    QAction* mnuPick =
+        mnuFunction->addAction(QStringLiteral("画面から色を取る"), this, &frmMain::mnuPick_Click);
+    mnuPick->setObjectName(QStringLiteral("mnuPick"));
+    mnuPick->setShortcut(QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_C));
 
     QMenu* mnuHelp = menuBar()->addMenu(QStringLiteral("ヘルプ(&H)"));
     mnuHelp->setObjectName(QStringLiteral("mnuHelp"));
@@ -246,6 +252,19 @@ void frmMain::mnuEnd_Click() {
 
 void frmMain::mnuClip_Click() {
     frmClip::Show();
+}
+
+// The picked colour comes in as any colour from outside does; a cancel changes
+// nothing and says nothing, and a pick that could not be made says why.
+void frmMain::mnuPick_Click() {
+    if (!picker)
+        picker = ScreenPicker::forThisSession(this);
+    picker->requestColour([this](const PickAnswer& answer) {
+        if (answer.colour)
+            TakeColour(*answer.colour);
+        else if (!answer.reason.isEmpty())
+            showNotice(QMessageBox::Warning, answer.reason);
+    });
 }
 
 void frmMain::mnuVersion_Click() {

@@ -15,6 +15,7 @@ namespace hueprobe {
 
 class ChannelScrollBar;
 class PickListComboBox;
+class ScreenPicker;
 
 // The main window: three channel scroll bars with their decimal and hexadecimal
 // boxes, the colour chart list, the copy button and the swatch with the code.
@@ -51,6 +52,7 @@ private:
     QString ClipText() const;
     void mnuEnd_Click();
     void mnuClip_Click();
+    void mnuPick_Click();
     void mnuVersion_Click();
 
     std::array<ChannelScrollBar*, ChannelCount> scrColor{};
@@ -59,6 +61,7 @@ private:
     QLabel* lblColor = nullptr;
     PickListComboBox* cmb140 = nullptr;
     QPushButton* Command1 = nullptr;
+    ScreenPicker* picker = nullptr; // made on the first pick
 };
 
 } // namespace hueprobe
