@@ -42,7 +42,8 @@ PickOverlay::PickOverlay(QScreen* screen, const QImage& desktop)
     setAttribute(Qt::WA_OpaquePaintEvent);
     setMouseTracking(true);
     setCursor(Qt::CrossCursor);
-    setAccessibleName(QStringLiteral("画面から色を取る"));
+    setWindowTitle(QStringLiteral("画面から色を取る"));
+    setAccessibleName(windowTitle());
     setAccessibleDescription(QStringLiteral(
         "マウスか矢印キー（１画素ずつ）で色を選び、クリック、Enter か Space で取ります。"
         "Esc か右クリックでやめます。"));
