@@ -1,0 +1,66 @@
+#!/bin/bash
+# Taking a colour from the screen under X11: the desktop is a checkerboard of two
+# colours in single pixels, so a pick one pixel off shows the other colour (the
+# pointer stays below the main window, and each row changes the colour, or would
+# if it picked by mistake). Picks
+# by click and by keys, cancels by Escape and right click, on a plain and on a
+# doubly scaled desktop; the clipboard is left alone until the copy button.
+source "$(dirname "$0")/e2e.sh"
+start_x_server 1280x1024x24
+unset XDG_SESSION_TYPE
+readonly Even=3366CC Odd=CC6633 # where x + y is even, and odd
+printf '#define c_width 2\n#define c_height 2\nstatic unsigned char c_bits[] = {\n 0x01, 0x02 };\n' >"$work/c.xbm"
+xsetroot -bitmap "$work/c.xbm" -fg "#$Even" -bg "#$Odd"
+
+# Copies with the copy button of a main window drawn at the given scale.
+copy_and_expect_at() {
+    local HEIGHT
+    eval "$(xdotool getwindowgeometry --shell "$main" | grep HEIGHT)"
+    printf 'something else' | xclip -i -selection clipboard
+    xdotool mousemove --window "$main" $((1300 * $1 / 15)) $(((4000 / 15 - ClientHeight) * $1 + HEIGHT)) click 1
+    eventually clipboard_is "$2" || fail "the clipboard holds '$(xclip -o -selection clipboard)', not '$2'"
+}
+
+# pick SCALE X Y ACTION COLOUR: the picker opened with the pointer at X,Y, the
+# action (click, rightclick or keys) taken, the colour in force afterwards.
+pick() {
+    xdotool mousemove "$2" "$3"
+    printf 'untouched' | xclip -i -selection clipboard
+    focus "$main"
+    keys ctrl+shift+c
+    eventually visible_window '^画面から色を取る$' >/dev/null || fail "the picker did not open"
+    case $4 in
+    click) xdotool click 1 ;;
+    rightclick) xdotool click 3 ;;
+    *) IFS=, read -ra pressed <<<"$4" && keys "${pressed[@]}" ;;
+    esac
+    eventually no_window '^画面から色を取る$' || fail "the picker stayed open after $4"
+    clipboard_is untouched || fail "picking changed the clipboard"
+    copy_and_expect_at "$1" "$5"
+}
+
+step "at scale 1"
+start_hueprobe
+while read -r x y action colour; do
+    step "$action from $x,$y: $colour"
+    pick 1 "$x" "$y" "$action" "$colour"
+done <<END
+600 800 click $Even
+601 800 click $Odd
+600 800 Right,Return $Odd
+600 800 Left,Up,space $Even
+600 800 Down,KP_Enter $Odd
+600 800 Escape $Odd
+600 802 rightclick $Odd
+END
+keys alt+f Return
+expect_exit 0
+
+step "at scale 2 the pixel under the pointer, not a neighbour"
+QT_SCALE_FACTOR=2 "$HUEPROBE" 2>"$work/hueprobe.log" &
+app=$!
+main=$(eventually visible_window '^Hueprobe$') || fail "the main window did not appear"
+copy_and_expect_at 2 000000
+pick 2 601 800 click $Odd
+pick 2 601 800 Right,Return $Even
+pick 2 601 801 Up,Return $Odd
