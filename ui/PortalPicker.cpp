@@ -25,15 +25,20 @@ const char* const ResponseSlot = SLOT(onResponse(uint, QVariantMap));
 constexpr int CallTimeout = 10'000; // milliseconds
 constexpr uint FirstVersionWithPickColor = 2;
 
-const QString WhatProvides =
-    QStringLiteral("画面から色を取るには、デスクトップの XDG デスクトップポータルと、"
-                   "Screenshot ポータル（バージョン２以上）を持つバックエンド"
-                   "（xdg-desktop-portal-gnome、xdg-desktop-portal-kde など）が必要です。");
-const QString NoPortal =
-    QStringLiteral("デスクトップのポータルが見つからないため、画面から色を取れません。") +
-    WhatProvides;
-const QString NoPickColor =
-    QStringLiteral("デスクトップのポータルには、画面から色を取る機能がありません。") + WhatProvides;
+// Built when needed: nothing of the picker runs before its first use.
+QString whatProvides() {
+    return QStringLiteral("画面から色を取るには、デスクトップの XDG デスクトップポータルと、"
+                          "Screenshot ポータル（バージョン２以上）を持つバックエンド"
+                          "（xdg-desktop-portal-gnome、xdg-desktop-portal-kde など）が必要です。");
+}
+QString noPortal() {
+    return QStringLiteral("デスクトップのポータルが見つからないため、画面から色を取れません。") +
+           whatProvides();
+}
+QString noPickColor() {
+    return QStringLiteral("デスクトップのポータルには、画面から色を取る機能がありません。") +
+           whatProvides();
+}
 const QString NoAnswer =
     QStringLiteral("デスクトップのポータルが答えないため、画面から色を取れませんでした。");
 const QString Failed = QStringLiteral("デスクトップのポータルで色を取れませんでした（%1）。");
@@ -46,7 +51,7 @@ QString reasonFor(const QDBusError& error) {
     case QDBusError::Disconnected:
     case QDBusError::NoServer:
     case QDBusError::ServiceUnknown:
-        return NoPortal;
+        return noPortal();
     case QDBusError::NoReply:
     case QDBusError::Timeout:
     case QDBusError::TimedOut:
@@ -55,7 +60,7 @@ QString reasonFor(const QDBusError& error) {
     case QDBusError::UnknownProperty:
     case QDBusError::UnknownMethod:
     case QDBusError::InvalidArgs:
-        return NoPickColor;
+        return noPickColor();
     default:
         return Failed.arg(error.message());
     }
@@ -111,7 +116,7 @@ void PortalPicker::versionKnown(const QDBusMessage& reply) {
     if (isNumber && version >= FirstVersionWithPickColor)
         askForColour();
     else
-        finish({std::nullopt, NoPickColor});
+        finish({std::nullopt, noPickColor()});
 }
 
 void PortalPicker::askForColour() {

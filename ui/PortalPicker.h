@@ -20,10 +20,8 @@ public:
 
     void requestColour(Answer answer) override;
 
-private slots:
-    void onResponse(uint response, const QVariantMap& results);
-
 private:
+    Q_SLOT void onResponse(uint response, const QVariantMap& results);
     template <class Then> void whenAnswered(const QDBusMessage& call, Then then);
     void versionKnown(const QDBusMessage& reply);
     void askForColour();

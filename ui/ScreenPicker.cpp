@@ -6,7 +6,6 @@
 #endif
 
 #include <QGuiApplication>
-#include <QTimer>
 
 namespace hueprobe {
 
@@ -25,10 +24,8 @@ public:
     using ScreenPicker::ScreenPicker;
 
     void requestColour(Answer answer) override {
-        QTimer::singleShot(0, this, [answer] {
-            answer({std::nullopt, QStringLiteral("この画面では色を取れません。X11 か Wayland "
-                                                 "のデスクトップでお使いください。")});
-        });
+        answer({std::nullopt, QStringLiteral("この画面では色を取れません。X11 か Wayland "
+                                             "のデスクトップでお使いください。")});
     }
 };
 

@@ -4,7 +4,6 @@
 
 #include <QGuiApplication>
 #include <QScreen>
-#include <QTimer>
 #include <QWindow>
 
 #include <xcb/xcb.h>
@@ -47,11 +46,11 @@ void X11Picker::requestColour(Answer answer) {
     if (connection)
         desktop = QGuiApplication::primaryScreen()->grabWindow(root).toImage();
     if (desktop.isNull()) {
-        QTimer::singleShot(0, this, [this] { finish({std::nullopt, CannotRead}); });
+        finish({std::nullopt, CannotRead});
         return;
     }
     if (!showOverlays()) {
-        QTimer::singleShot(0, this, [this] { finish({std::nullopt, InputTaken}); });
+        finish({std::nullopt, InputTaken});
         return;
     }
     followPointer();

@@ -1,10 +1,8 @@
 #!/bin/bash
-# Taking a colour from the screen under X11: the desktop is a checkerboard of two
-# colours in single pixels, so a pick one pixel off shows the other colour (the
-# pointer stays below the main window, and each row changes the colour, or would
-# if it picked by mistake). Picks
-# by click and by keys, cancels by Escape and right click, on a plain and on a
-# doubly scaled desktop; the clipboard is left alone until the copy button.
+# Taking a colour from an X11 screen by click and keys, cancelling by Escape and
+# right click, at scale 1 and 2. The desktop is a checkerboard of single pixels in
+# two colours, below the main window: a pick one pixel off shows the other colour,
+# and each row changes the colour, or would if it picked by mistake.
 source "$(dirname "$0")/e2e.sh"
 start_x_server 1280x1024x24
 unset XDG_SESSION_TYPE
@@ -22,36 +20,32 @@ copy_and_expect_at() {
 }
 
 # pick SCALE X Y ACTION COLOUR: the picker opened with the pointer at X,Y, the
-# action (click, rightclick or keys) taken, the colour in force afterwards.
+# action taken (xdotool's words joined by commas), the colour in force afterwards.
 pick() {
     xdotool mousemove "$2" "$3"
     printf 'untouched' | xclip -i -selection clipboard
     focus "$main"
     keys ctrl+shift+c
     eventually visible_window '^画面から色を取る$' >/dev/null || fail "the picker did not open"
-    case $4 in
-    click) xdotool click 1 ;;
-    rightclick) xdotool click 3 ;;
-    *) IFS=, read -ra pressed <<<"$4" && keys "${pressed[@]}" ;;
-    esac
+    IFS=, read -ra action <<<"$4"
+    xdotool "${action[@]}"
     eventually no_window '^画面から色を取る$' || fail "the picker stayed open after $4"
     clipboard_is untouched || fail "picking changed the clipboard"
     copy_and_expect_at "$1" "$5"
 }
 
-step "at scale 1"
 start_hueprobe
 while read -r x y action colour; do
     step "$action from $x,$y: $colour"
     pick 1 "$x" "$y" "$action" "$colour"
 done <<END
-600 800 click $Even
-601 800 click $Odd
-600 800 Right,Return $Odd
-600 800 Left,Up,space $Even
-600 800 Down,KP_Enter $Odd
-600 800 Escape $Odd
-600 802 rightclick $Odd
+600 800 click,1 $Even
+601 800 click,1 $Odd
+600 800 key,Right,Return $Odd
+600 800 key,Left,Up,space $Even
+600 800 key,Down,KP_Enter $Odd
+600 800 key,Escape $Odd
+600 802 click,3 $Odd
 END
 keys alt+f Return
 expect_exit 0
@@ -61,6 +55,6 @@ QT_SCALE_FACTOR=2 "$HUEPROBE" 2>"$work/hueprobe.log" &
 app=$!
 main=$(eventually visible_window '^Hueprobe$') || fail "the main window did not appear"
 copy_and_expect_at 2 000000
-pick 2 601 800 click $Odd
-pick 2 601 800 Right,Return $Even
-pick 2 601 801 Up,Return $Odd
+pick 2 601 800 click,1 $Odd
+pick 2 601 800 key,Right,Return $Even
+pick 2 601 801 key,Up,Return $Odd

@@ -1,15 +1,13 @@
-// A stand-in for the desktop's portal on a private session bus: it owns the
-// portal's name and answers Screenshot.PickColor as its one argument says.
-// It prints "ready" once it serves and "answered" once it has answered.
+// A stand-in for the desktop's portal: answers Screenshot.PickColor as its one
+// argument says; prints "ready" once it serves and "answered" once it has answered.
 #include <QCoreApplication>
 #include <QDBusArgument>
 #include <QDBusConnection>
 #include <QDBusContext>
 #include <QDBusMessage>
-#include <QDBusObjectPath>
+#include <QTextStream>
 
 #include <cmath>
-#include <cstdio>
 
 class StandIn : public QObject, protected QDBusContext {
     Q_OBJECT
@@ -36,8 +34,7 @@ public slots:
             QDBusMessage::createSignal(path, "org.freedesktop.portal.Request", "Response");
         response << uint(behaviour == "cancel" ? 1 : behaviour == "ended" ? 2 : 0) << results();
         connection().send(response);
-        std::puts("answered");
-        std::fflush(stdout);
+        QTextStream(stdout) << "answered" << Qt::endl;
         return QDBusObjectPath(path);
     }
 
@@ -71,8 +68,7 @@ int main(int argc, char* argv[]) {
                                 QDBusConnection::ExportAllProperties) ||
         !bus.registerService("org.freedesktop.portal.Desktop"))
         return 1;
-    std::puts("ready");
-    std::fflush(stdout);
+    QTextStream(stdout) << "ready" << Qt::endl;
     return QCoreApplication::exec();
 }
 

@@ -1,6 +1,5 @@
-// Taking a colour from the screen in a Wayland session, through a stand-in for
-// the desktop's portal on a private session bus: a colour, a cancel, a missing
-// or silent portal, and answers that carry no usable colour.
+// Taking a colour in a Wayland session from a stand-in for the desktop's portal on
+// a private bus: a colour, a cancel, no or a silent portal, answers without a colour.
 #include "frmMain.h"
 
 #include <QAction>
@@ -13,6 +12,13 @@
 
 using namespace hueprobe;
 
+static QMessageBox* notice() {
+    for (QWidget* shown : QApplication::topLevelWidgets())
+        if (auto* box = qobject_cast<QMessageBox*>(shown); box && box->isVisible())
+            return box;
+    return nullptr;
+}
+
 class PortalPickTest : public QObject {
     Q_OBJECT
 
@@ -23,7 +29,6 @@ private slots:
 
 private:
     QString swatch() const { return window->findChild<QLabel*>("lblColor")->text(); }
-    static QMessageBox* notice();
 
     QProcess bus;
     std::unique_ptr<frmMain> window;
@@ -37,45 +42,20 @@ void PortalPickTest::initTestCase() {
     window = std::make_unique<frmMain>();
 }
 
-QMessageBox* PortalPickTest::notice() {
-    for (QWidget* shown : QApplication::topLevelWidgets())
-        if (auto* box = qobject_cast<QMessageBox*>(shown); box && box->isVisible())
-            return box;
-    return nullptr;
-}
-
 void PortalPickTest::pick_data() {
     QTest::addColumn<QString>("behaviour"); // of the stand-in; none: no portal at all
     QTest::addColumn<QString>("swatch");    // afterwards; 123456 is the colour before
     QTest::addColumn<QString>("says");      // part of the message; empty: no message
-    const QString provider = "xdg-desktop-portal-gnome";
-    const QString unreadable = "色が読めない";
-    QTest::newRow("no portal") << "none"
-                               << "123456" << provider;
-    QTest::newRow("no PickColor") << "old"
-                                  << "123456" << provider;
-    QTest::newRow("colour, rounded") << "colour"
-                                     << "8033FF"
-                                     << "";
-    QTest::newRow("cancel") << "cancel"
-                            << "123456"
-                            << "";
-    QTest::newRow("ended otherwise") << "ended"
-                                     << "123456"
-                                     << "取り終えられません";
-    QTest::newRow("no color") << "nocolor"
-                              << "123456" << unreadable;
-    QTest::newRow("wrong type") << "wrongtype"
-                                << "123456" << unreadable;
-    QTest::newRow("below 0") << "below"
-                             << "123456" << unreadable;
-    QTest::newRow("above 1") << "above"
-                             << "123456" << unreadable;
-    QTest::newRow("NaN") << "nan"
-                         << "123456" << unreadable;
-    QTest::newRow("never answers") << "never"
-                                   << "123456"
-                                   << "答えない";
+    // clang-format off
+    const QList<QStringList> rows = {
+        {"none", "123456", "xdg-desktop-portal-gnome"}, {"old", "123456", "xdg-desktop-portal-gnome"},
+        {"colour", "8033FF", ""}, {"cancel", "123456", ""}, {"ended", "123456", "取り終えられません"},
+        {"nocolor", "123456", "色が読めない"}, {"wrongtype", "123456", "色が読めない"},
+        {"below", "123456", "色が読めない"}, {"above", "123456", "色が読めない"},
+        {"nan", "123456", "色が読めない"}, {"never", "123456", "答えない"}};
+    // clang-format on
+    for (const QStringList& row : rows)
+        QTest::newRow(qPrintable(row.at(0))) << row.at(0) << row.at(1) << row.at(2);
 }
 
 void PortalPickTest::pick() {
