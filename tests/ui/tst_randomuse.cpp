@@ -949,7 +949,7 @@ QMenu* RandomUse::openMenu(QMenu* menu, int presses, Qt::Key accessKey) {
     return menu;
 }
 
-// Chooses the item by a click, or by Down and Enter; now and then the person
+// Chooses the item by a click, or by Down to it and Enter; now and then the person
 // thinks better of it and closes the menu by Escape. Returns whether the item
 // was chosen.
 bool RandomUse::chooseMenuItem(QMenu* menu, QAction* item, int presses, Qt::Key accessKey) {
@@ -963,7 +963,8 @@ bool RandomUse::chooseMenuItem(QMenu* menu, QAction* item, int presses, Qt::Key 
             ? QStringLiteral("open %1 by %2 and close it by Escape").arg(menu->objectName(), opened)
             : QStringLiteral("choose %1 in %2 opened by %3, then %4")
                   .arg(item->objectName(), menu->objectName(), opened,
-                       byKeys ? QStringLiteral("Down and Enter") : QStringLiteral("a click")));
+                       byKeys ? QStringLiteral("Down to it and Enter")
+                              : QStringLiteral("a click")));
     if (!openMenu(menu, byKeys ? presses : 0, accessKey))
         return false;
     if (dismiss) {
@@ -973,8 +974,9 @@ bool RandomUse::chooseMenuItem(QMenu* menu, QAction* item, int presses, Qt::Key 
             QTest::keyClick(window->menuBar(), Qt::Key_Escape);
         return false;
     }
-    if (byKeys) {
-        QTest::keyClick(menu, Qt::Key_Down);
+    if (byKeys) { // a menu opened by its access key starts on its first item
+        for (int step = 0; menu->activeAction() != item && step < menu->actions().size(); ++step)
+            QTest::keyClick(menu, Qt::Key_Down);
         QTest::keyClick(menu, Qt::Key_Return);
     } else {
         QTest::mouseClick(menu, Qt::LeftButton, {}, menu->actionGeometry(item).center());
