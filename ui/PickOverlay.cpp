@@ -41,6 +41,7 @@ PickOverlay::PickOverlay(QScreen* screen, const QImage& desktop)
     setGeometry(area);
     setAttribute(Qt::WA_OpaquePaintEvent);
     setMouseTracking(true);
+    setFocusPolicy(Qt::StrongFocus);
     setCursor(Qt::CrossCursor);
     setWindowTitle(QStringLiteral("画面から色を取る"));
     setAccessibleName(windowTitle());

@@ -73,6 +73,9 @@ bool X11Picker::showOverlays() {
         return false;
     holder->grabKeyboard();
     holder->grabMouse();
+    // Focused, so a screen reader announces the overlay and how to use it.
+    holder->activateWindow();
+    holder->setFocus();
     return true;
 }
 
