@@ -10,6 +10,7 @@
 #include "HexCodec.h"
 #include "Notice.h"
 #include "PickListComboBox.h"
+#include "ScreenPicker.h"
 #include "frmClip.h"
 #include "frmInfo.h"
 #include "frmVersion.h"
@@ -232,6 +233,10 @@ void frmMain::buildMenus() {
     QAction* mnuClip =
         mnuFunction->addAction(QStringLiteral("クリップボード機能"), this, &frmMain::mnuClip_Click);
     mnuClip->setObjectName(QStringLiteral("mnuClip"));
+    QAction* mnuPick =
+        mnuFunction->addAction(QStringLiteral("画面から色を取る"), this, &frmMain::mnuPick_Click);
+    mnuPick->setObjectName(QStringLiteral("mnuPick"));
+    mnuPick->setShortcut(QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_C));
     // A text field keeps Ctrl+V for pasting text: it claims the key before the menu does.
     QAction* mnuPaste = mnuFunction->addAction(QStringLiteral("クリップボードから色を読む"), this,
                                                &frmMain::mnuPaste_Click);
@@ -392,6 +397,19 @@ void frmMain::mnuPaste_Click() {
     TakeColour(result.colour);
     if (result.alphaDropped)
         showNotice(QMessageBox::Information, QString::fromUtf8(AlphaDroppedMessage));
+}
+
+// The picked colour comes in as any colour from outside does; a cancel changes
+// nothing and says nothing, and a pick that could not be made says why.
+void frmMain::mnuPick_Click() {
+    if (!picker)
+        picker = ScreenPicker::forThisSession(this);
+    picker->requestColour([this](const PickAnswer& answer) {
+        if (answer.colour)
+            TakeColour(*answer.colour);
+        else if (!answer.reason.isEmpty())
+            showNotice(QMessageBox::Warning, answer.reason);
+    });
 }
 
 void frmMain::mnuVersion_Click() {

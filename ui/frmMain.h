@@ -15,6 +15,7 @@ namespace hueprobe {
 
 class ChannelScrollBar;
 class PickListComboBox;
+class ScreenPicker;
 
 // The main window: three channel scroll bars with their decimal and hexadecimal
 // boxes, the colour chart list, the copy button and the swatch with the code.
@@ -55,6 +56,7 @@ private:
     void describeColour();
     void announceColour();
     void mnuClip_Click();
+    void mnuPick_Click();
     // Reads a colour written as text on the clipboard, or says why it cannot.
     void mnuPaste_Click();
     void mnuInfo_Click();
@@ -66,6 +68,7 @@ private:
     QLabel* lblColor = nullptr;
     PickListComboBox* cmb140 = nullptr;
     QPushButton* Command1 = nullptr;
+    ScreenPicker* picker = nullptr; // made on the first pick
 };
 
 } // namespace hueprobe

@@ -1,0 +1,48 @@
+#pragma once
+
+#include <QImage>
+#include <QWidget>
+
+class QScreen;
+
+namespace hueprobe {
+
+// A frameless full-screen window over one monitor while a colour is taken from
+// the screen: it shows the still image of the screen, so what the user aims at
+// cannot change under the pointer, and a magnifier beside the pointer with the
+// pixels around it enlarged, the centre one framed and its six-digit code below.
+// It only reports what the user does; the picker reads the pointer itself.
+class PickOverlay : public QWidget {
+    Q_OBJECT
+
+public:
+    // desktop is the whole X screen in device pixels; the overlay covers screen.
+    PickOverlay(QScreen* screen, const QImage& desktop);
+
+    // Moves the magnifier to a device pixel of the desktop (anywhere: it shows
+    // only on the overlay of the monitor that holds the pixel).
+    void showPointer(QPoint devicePixel);
+
+signals:
+    void pointerMoved();
+    void stepRequested(QPoint step);
+    void pickRequested();
+    void cancelRequested();
+
+protected:
+    void paintEvent(QPaintEvent* event) override;
+    void mouseMoveEvent(QMouseEvent* event) override;
+    void mouseReleaseEvent(QMouseEvent* event) override;
+    void keyPressEvent(QKeyEvent* event) override;
+
+private:
+    QRect magnifierArea() const;
+    void paintMagnifier(QPainter& painter) const;
+
+    QImage desktop;
+    QRect deviceArea; // the monitor within the desktop, in device pixels
+    qreal ratio = 1;  // device pixels per pixel of the overlay
+    QPoint pointer{-1, -1};
+};
+
+} // namespace hueprobe

@@ -1,0 +1,44 @@
+#include "ScreenPicker.h"
+
+#include "PortalPicker.h"
+#ifdef HUEPROBE_HAS_XCB
+#include "X11Picker.h"
+#endif
+
+#include <QGuiApplication>
+
+namespace hueprobe {
+
+namespace {
+
+// Under Wayland, natively or through XWayland, only the desktop may read the
+// screen: reading the X root window there gives black.
+bool isWaylandSession() {
+    return !qEnvironmentVariableIsEmpty("WAYLAND_DISPLAY") ||
+           qEnvironmentVariable("XDG_SESSION_TYPE") == QLatin1String("wayland");
+}
+
+// Where the screen can be read neither way.
+class NoPicker : public ScreenPicker {
+public:
+    using ScreenPicker::ScreenPicker;
+
+    void requestColour(Answer answer) override {
+        answer({std::nullopt, QStringLiteral("この画面では色を取れません。X11 か Wayland "
+                                             "のデスクトップでお使いください。")});
+    }
+};
+
+} // namespace
+
+ScreenPicker* ScreenPicker::forThisSession(QObject* parent) {
+    if (isWaylandSession())
+        return new PortalPicker(parent);
+#ifdef HUEPROBE_HAS_XCB
+    if (QGuiApplication::platformName() == QLatin1String("xcb"))
+        return new X11Picker(parent);
+#endif
+    return new NoPicker(parent);
+}
+
+} // namespace hueprobe
