@@ -26,11 +26,11 @@ free_display_number() {
     echo "$number"
 }
 
-# start_x_server [WIDTHxHEIGHTxDEPTH]
+# The screen is 1024x768x24 unless X_SCREEN names another size.
 start_x_server() {
     : "${work:?a folder for the X server files}"
     mkfifo "$work/displayfd"
-    Xvfb ":$(free_display_number)" -displayfd 3 -nolisten tcp -noreset -screen 0 "${1:-1024x768x24}" \
+    Xvfb ":$(free_display_number)" -displayfd 3 -nolisten tcp -noreset -screen 0 "${X_SCREEN:-1024x768x24}" \
         3>"$work/displayfd" >"$work/xvfb.log" 2>&1 &
     x_server=$!
     read -r number <"$work/displayfd" || fail "Xvfb did not start: $(cat "$work/xvfb.log")"

@@ -1,8 +1,8 @@
 #include "frmInfo.h"
 
 #include "ColorMetrics.h"
-#include "CssForms.h"
 #include "Colours.h"
+#include "CssForms.h"
 #include "FormDesign.h"
 #include "GothicFont.h"
 #include "HexCodec.h"

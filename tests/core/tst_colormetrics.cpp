@@ -61,7 +61,8 @@ private slots:
         QTest::addColumn<Lab>("first");
         QTest::addColumn<Lab>("second");
         QTest::addColumn<QString>("published");
-        const auto pair = [](const char* name, Lab first, Lab second, const char* published) {
+        const auto pair = [](const char* name, const Lab& first, const Lab& second,
+                             const char* published) {
             QTest::newRow(name) << first << second << QString::fromLatin1(published);
         };
         pair("pair 1", {50, 2.6772, -79.7751}, {50, 0, -82.7485}, "2.0425");

@@ -27,7 +27,7 @@ start_hueprobe() {
     focus "$main"
 }
 
-start_x_server 1280x1024x24
+X_SCREEN=1280x1024x24 start_x_server
 unset XDG_SESSION_TYPE
 readonly Even=3366CC Odd=CC6633 # where x + y is even, and odd
 printf '#define c_width 2\n#define c_height 2\nstatic unsigned char c_bits[] = {\n 0x01, 0x02 };\n' >"$work/c.xbm"
