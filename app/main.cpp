@@ -5,12 +5,14 @@
 #include "QuitSignals.h"
 #include "StandardStreams.h"
 #include "StartupFailure.h"
+#include "Utf8Characters.h"
 #include "frmMain.h"
 
 #include <QApplication>
 
 int main(int argc, char* argv[]) {
     hueprobe::openClosedStandardStreams();
+    hueprobe::useUtf8Characters();
     if (const auto status = hueprobe::answerCommandLine(argc, argv))
         return *status;
     QGuiApplication::setDesktopFileName(QStringLiteral(HUEPROBE_APP_ID));
