@@ -62,7 +62,7 @@ def keys(*names):
 
 
 def node(parent, role, name=None):
-    return pyatspi.findDescendant(parent, lambda n: n.getRoleName() == role and
+    return pyatspi.findDescendant(parent, lambda n: n.getRole() == role and
                                   (name is None or n.name == name))
 
 
@@ -82,7 +82,7 @@ def expect_description(control, expected):
 
 def expect_dialog(title, focus):
     dialog = window(title) or fail(f"no window '{title}' in the tree")
-    if dialog.getRoleName() != "dialog":
+    if dialog.getRole() != pyatspi.ROLE_DIALOG:
         fail(f"'{title}' is exposed as a {dialog.getRoleName()}, not a dialog")
     if focused(dialog).name != focus:
         fail(f"'{title}' opens with the focus on '{focused(dialog).name}', not '{focus}'")
@@ -104,8 +104,9 @@ try:
     desktop = pyatspi.Registry.getDesktop(0)
     application = eventually(lambda: next(a for a in desktop if a.name == "Hueprobe"))
     main = window("Hueprobe") or fail("the main window is not in the tree")
-    red, green = node(main, "scroll bar", "赤（Ｒ）"), node(main, "scroll bar", "緑（Ｇ）")
-    copy = node(main, "push button", "クリップボードにコピー")
+    red = node(main, pyatspi.ROLE_SCROLL_BAR, "赤（Ｒ）")
+    green = node(main, pyatspi.ROLE_SCROLL_BAR, "緑（Ｇ）")
+    copy = node(main, pyatspi.ROLE_PUSH_BUTTON, "クリップボードにコピー")
 
     print("-- a scroll bar names its value in decimal and hexadecimal")
     expect_description(red, "赤の値（０～２５５）、今は 0（１６進法で 0）")
@@ -124,8 +125,8 @@ try:
                          ("１０進法ＲＧＢ表示", "RGB(255,255,255)"), ("１６進法", "FFFFFF")]:
         keys("alt+f", "alt+f", "Return")
         dialog = expect_dialog("Form1", in_force)
-        press(dialog, "radio button", option)
-        press(dialog, "push button", "Ｏ．Ｋ")
+        press(dialog, pyatspi.ROLE_RADIO_BUTTON, option)
+        press(dialog, pyatspi.ROLE_PUSH_BUTTON, "Ｏ．Ｋ")
         expect_description(copy, f"「{text}」をクリップボードにコピーします")
         in_force = option
 
