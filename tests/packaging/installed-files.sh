@@ -1,7 +1,6 @@
 #!/bin/sh
-# `cmake --install` puts Hueprobe in place as a desktop application: the program, the
-# clipboard keeper where the program looks for it, the desktop entry, the metainfo and
-# the icons, each named after the application id, and nothing else.
+# `cmake --install` puts in place the program, its clipboard keeper, the desktop entry,
+# the metainfo and the icons, named after the application id, and nothing else.
 # Usage: installed-files.sh BUILD_DIR STAGE APP_ID BINDIR LIBEXECDIR DATADIR ICON_SIZES...
 set -eu
 build=$1 stage=$2 id=$3 bindir=$4 libexecdir=$5 datadir=$6
