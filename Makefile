@@ -48,19 +48,25 @@ test-sanitize:
 	ctest --test-dir $(SANITIZE_DIR) --output-on-failure --no-tests=error -j$(JOBS)
 
 # Static checks: clang-tidy (its checks are in .clang-tidy) on the product code,
-# cppcheck on all of the C++, clang-format (.clang-format) on every C++ file and
+# cppcheck on the C++, clang-format (.clang-format) on every C++ file and
 # shellcheck on every shell script, sourced ones included.
 LINT_SOURCES = $(wildcard core/*.cpp ui/*.cpp app/*.cpp app/keeper/*.cpp)
 CPP_FILES = $(shell git ls-files '*.cpp' '*.h')
 SHELL_SCRIPTS = $(shell git ls-files '*.sh'; git grep -lE '^\#!/bin/(ba)?sh' -- ':!*.sh')
-CPPCHECK_SUPPRESS = missingIncludeSystem missingInclude useStlAlgorithm
+# cppcheck is not given Qt's headers (--library=qt describes Qt to it); a plain loop
+# reads better here than an algorithm; cppcheck 2.17 notes that it limits its own
+# branch analysis (not a finding); inside QStringLiteral it takes a name the build
+# defines for a number. The sanitizer settings are built only with the sanitizers
+# and take their path from CMake.
+CPPCHECK_SUPPRESS = missingIncludeSystem missingInclude useStlAlgorithm \
+	normalCheckLevelMaxBranches sizeofwithnumericparameter:app/ClipboardHandover.cpp
 
 lint: build
 	printf '%s\n' $(LINT_SOURCES) | xargs -P $(JOBS) -n 1 clang-tidy -p $(BUILD_DIR) --quiet
 	cppcheck -j $(JOBS) --std=c++20 --language=c++ --library=qt --quiet --error-exitcode=1 \
 		--enable=warning,performance,portability,style --inline-suppr \
 		$(addprefix --suppress=,$(CPPCHECK_SUPPRESS)) -I core -I ui -I app -I app/keeper \
-		core ui app packaging tests
+		-i tests/sanitize core ui app packaging tests
 	clang-format --dry-run -Werror $(CPP_FILES)
 	shellcheck -x $(SHELL_SCRIPTS)
 

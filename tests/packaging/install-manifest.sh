@@ -1,6 +1,6 @@
 # shellcheck shell=sh
-# Sourced by the tests that install: an install, staged or packaged, rewrites the build
-# folder's install_manifest.txt, the list a person's uninstall reads. Keep theirs.
+# Sourced by the tests that install: each install rewrites the build folder's
+# install_manifest.txt, which a person's uninstall reads; keep theirs.
 # keeping_install_manifest BUILD_DIR COMMAND...
 keeping_install_manifest() {
     manifest=$1/install_manifest.txt

@@ -1,6 +1,5 @@
-// The installed icons are the 32 x 32 picture and whole-number enlargements of it in
-// which every pixel became a square block of one colour: no smoothing, so the block
-// letters stay crisp at every size.
+// Each installed icon enlarges the 32 x 32 picture pixel for block, unsmoothed,
+// so the block letters stay crisp at every size.
 #include <QImage>
 #include <QTest>
 

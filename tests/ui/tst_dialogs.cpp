@@ -1,6 +1,5 @@
-// The dialogs as the main window's menus open them: one non-blocking instance
-// each, Escape leaves them open, quit closes them; the format chosen in the
-// clipboard dialog, and the version dialog's colour and OK button.
+// The dialogs as the menus open them: one non-blocking instance each, Escape leaves
+// them open, quit closes them; the clipboard format, the version dialog's colour and OK.
 #include "Controls.h"
 #include "frmClip.h"
 #include "frmMain.h"
