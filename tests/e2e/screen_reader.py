@@ -67,7 +67,12 @@ def node(parent, role, name=None):
 
 
 def window(title):
-    return eventually(lambda: next(w for w in application if w.name == title))
+    """A top-level window of Hueprobe's, read afresh on each try: a window shown while the
+    application's list of windows was cached may not join that list otherwise."""
+    def find():
+        application.clear_cache()
+        return next(w for w in application if w.name == title)
+    return eventually(find)
 
 
 def focused(parent):
@@ -98,10 +103,17 @@ try:
     os.environ["XDG_RUNTIME_DIR"] = tempfile.mkdtemp()  # where the accessibility bus listens
     start(["/usr/libexec/at-spi-bus-launcher", "--launch-immediately"],
           stdout=subprocess.DEVNULL, stderr=subprocess.DEVNULL)
+    # Qt looks for the accessibility bus once, at start: it must be there by then.
+    eventually(lambda: subprocess.run(
+        ["dbus-send", "--session", "--print-reply", "--dest=org.a11y.Bus", "/org/a11y/bus",
+         "org.a11y.Bus.GetAddress"], capture_output=True).returncode == 0) or \
+        fail("the accessibility bus did not start")
     import pyatspi
+    # Reading the desktop starts the registry that Hueprobe's windows register with.
+    desktop = pyatspi.Registry.getDesktop(0)
+    desktop.childCount  # pylint: disable=pointless-statement
     start([os.environ["HUEPROBE"]], stderr=subprocess.DEVNULL,
           env=dict(os.environ, QT_QPA_PLATFORM="xcb", QT_LINUX_ACCESSIBILITY_ALWAYS_ON="1"))
-    desktop = pyatspi.Registry.getDesktop(0)
     application = eventually(lambda: next(a for a in desktop if a.name == "Hueprobe"))
     main = window("Hueprobe") or fail("the main window is not in the tree")
     red = node(main, pyatspi.ROLE_SCROLL_BAR, "赤（Ｒ）")
