@@ -5,7 +5,7 @@
 namespace hueprobe {
 
 std::optional<Int16> ChannelFromFraction(double fraction) {
-    if (!(fraction >= 0.0 && fraction <= 1.0)) // NaN fails both comparisons
+    if (std::isnan(fraction) || fraction < 0.0 || fraction > 1.0)
         return std::nullopt;
     return static_cast<Int16>(std::lround(fraction * 255.0));
 }
