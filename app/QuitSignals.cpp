@@ -44,7 +44,7 @@ void quitOnSignals(QObject* context, std::function<void()> quit) {
                          notifier->setEnabled(false);
                          quit();
                      });
-    struct sigaction action {};
+    struct sigaction action = {};
     action.sa_handler = noteSignal;
     action.sa_flags = SA_RESTART;
     sigemptyset(&action.sa_mask);

@@ -76,6 +76,7 @@ void ClipReadTest::paste_data() {
     QTest::addColumn<int>("icon"); // of the message, 0 for none
     QTest::addColumn<QString>("quote");
     const QString forty = "The colour of the sky on a summer day is";
+    const QString fortyOne = forty + "!";
     const int warning = QMessageBox::Warning;
     QTest::newRow("opaque") << "rgb(0 255 170 / 100%)"
                             << "00FFAA" << 0 << QString();
@@ -85,8 +86,7 @@ void ClipReadTest::paste_data() {
     QTest::newRow("transparent") << "transparent"
                                  << "FF7F50" << warning << "transparent";
     QTest::newRow("40 characters") << forty << "FF7F50" << warning << forty;
-    QTest::newRow("41 characters") << forty + "!"
-                                   << "FF7F50" << warning << forty + "…";
+    QTest::newRow("41 characters") << fortyOne << "FF7F50" << warning << forty + "…";
     QTest::newRow("control") << "a\tb\x01\r\n\x7f"
                              << "FF7F50" << warning << "a\\tb\\u{1}\\r\\n\\u{7F}";
     QTest::newRow("not printing") << "赤\u202E\uE000"
