@@ -50,7 +50,7 @@ test-sanitize:
 # Static checks: clang-tidy (its checks are in .clang-tidy) on the product code,
 # cppcheck on the C++, clang-format (.clang-format) on every C++ file and
 # shellcheck on every shell script, sourced ones included.
-LINT_SOURCES = $(wildcard core/*.cpp ui/*.cpp app/*.cpp app/keeper/*.cpp)
+LINT_SOURCES = $(wildcard core/*.cpp ui/*.cpp ui/picking/*.cpp app/*.cpp app/keeper/*.cpp)
 CPP_FILES = $(shell git ls-files '*.cpp' '*.h')
 SHELL_SCRIPTS = $(shell git ls-files '*.sh'; git grep -lE '^\#!/bin/(ba)?sh' -- ':!*.sh')
 # cppcheck is not given Qt's headers (--library=qt describes Qt to it); a plain loop
@@ -67,7 +67,7 @@ lint: build
 	printf '%s\n' $(LINT_SOURCES) | xargs -P $(JOBS) -n 1 clang-tidy -p $(BUILD_DIR) --quiet
 	cppcheck -j $(JOBS) --std=c++20 --language=c++ --library=qt --quiet --error-exitcode=1 \
 		--enable=warning,performance,portability,style --inline-suppr \
-		$(addprefix --suppress=,$(CPPCHECK_SUPPRESS)) -I core -I ui -I app -I app/keeper \
+		$(addprefix --suppress=,$(CPPCHECK_SUPPRESS)) -I core -I ui -I ui/picking -I app -I app/keeper \
 		-i tests/sanitize core ui app packaging tests
 	clang-format --dry-run -Werror $(CPP_FILES)
 	shellcheck -x $(SHELL_SCRIPTS)

@@ -10,7 +10,7 @@
 #include "HexCodec.h"
 #include "Notice.h"
 #include "PickListComboBox.h"
-#include "ScreenPicker.h"
+#include "picking/ScreenPicker.h"
 #include "frmClip.h"
 #include "frmInfo.h"
 #include "frmVersion.h"
