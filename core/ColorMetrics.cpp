@@ -2,6 +2,7 @@
 
 #include "ColorChart.h"
 #include "HexCodec.h"
+#include "Oklab.h"
 
 #include <algorithm>
 #include <cmath>
@@ -10,18 +11,6 @@
 namespace hueprobe {
 
 namespace {
-
-// sRGB channel 0 to 255 to linear light 0 to 1. The threshold is the sRGB
-// standard's 0.04045; WCAG 2 writes 0.03928, which splits the 256 channel values
-// at the same place (10/255 below both, 11/255 above both).
-double linearLight(Int16 channel) {
-    const double value = channel / 255.0;
-    return value <= 0.04045 ? value / 12.92 : std::pow((value + 0.055) / 1.055, 2.4);
-}
-
-std::array<double, ChannelCount> linearLight(const Channels& colour) {
-    return {linearLight(colour[0]), linearLight(colour[1]), linearLight(colour[2])};
-}
 
 constexpr std::array<int, 3> ThresholdsInHundredths{300, 450, 700};
 
@@ -71,7 +60,7 @@ Channels chartColour(const ChartRow& row) {
 } // namespace
 
 double RelativeLuminance(const Channels& colour) {
-    const auto [red, green, blue] = linearLight(colour);
+    const auto [red, green, blue] = LinearSrgb(colour);
     return 0.2126 * red + 0.7152 * green + 0.0722 * blue;
 }
 
@@ -117,7 +106,7 @@ Hsl ToHsl(const Channels& colour) {
 }
 
 Lab ToLab(const Channels& colour) {
-    const auto [red, green, blue] = linearLight(colour);
+    const auto [red, green, blue] = LinearSrgb(colour);
     const double x = 0.4124 * red + 0.3576 * green + 0.1805 * blue;
     const double y = 0.2126 * red + 0.7152 * green + 0.0722 * blue;
     const double z = 0.0193 * red + 0.1192 * green + 0.9505 * blue;
