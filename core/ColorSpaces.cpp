@@ -329,9 +329,10 @@ const std::array<ColorSpace, 14> Table{{
      "rgba",
      255,
      true,
-     {{{"r", Kind::Red, 1, -Any, Any, 0, false},
-       {"g", Kind::Green, 1, -Any, Any, 0, false},
-       {"b", Kind::Blue, 1, -Any, Any, 0, false}}},
+     // rgb() clamps its channels to the screen's range; color(srgb) does not.
+     {{{"r", Kind::Red, 1, 0, 1, 0, false},
+       {"g", Kind::Green, 1, 0, 1, 0, false},
+       {"b", Kind::Blue, 1, 0, 1, 0, false}}},
      WhitePoint::D65,
      -1,
      nullptr,

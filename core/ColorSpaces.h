@@ -47,8 +47,9 @@ struct ChannelInfo {
     std::string_view keyword; // its name in the relative syntax: "r", "l", "c", "h"...
     ChannelKind kind;
     double percentReference; // what 100% stands for; 0 when a percentage is not taken
-    double lowest;           // read values below this are raised to it
-    double highest;          // and values above this lowered to it
+    double lowest;           // values read by the space's own function below this are
+    double highest;          // raised to it, above this lowered to it (color() and the
+                             // relative syntax take values as written)
     int decimals;            // decimal places when written out
     bool writtenAsPercent;   // written "40%" (hwb's whiteness) rather than a number
 };
