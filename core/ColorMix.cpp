@@ -12,17 +12,21 @@ namespace {
 // missing in the channel of the same meaning (lightness to lightness, hue to
 // hue), and a grey's hue is missing, so that the other colour's hue is kept.
 Triple inMixingSpace(const SpacedColour& colour, const ColorSpace& space) {
-    Triple result = ConvertColour(*colour.space, colour.coordinates, space);
-    if (space.polar() && space.hueIsPowerless(result))
-        result[std::size_t(space.hueChannel)] = Missing;
+    const bool sameSpace = colour.space == &space;
+    Triple result =
+        sameSpace ? colour.coordinates : ConvertColour(*colour.space, colour.coordinates, space);
+    const Triple converted = result;
     for (std::size_t from = 0; from < 3; ++from) {
         const ChannelKind kind = colour.space->channels[from].kind;
-        if (!IsMissing(colour.coordinates[from]) || kind == ChannelKind::Other)
+        if (sameSpace || !IsMissing(colour.coordinates[from]) || kind == ChannelKind::Other)
             continue;
         for (std::size_t to = 0; to < 3; ++to)
             if (space.channels[to].kind == kind)
                 result[to] = Missing;
     }
+    // Whether a colour is grey can only be told from channels it has.
+    if (space.polar() && std::ranges::none_of(result, IsMissing) && space.hueIsPowerless(converted))
+        result[std::size_t(space.hueChannel)] = Missing;
     return result;
 }
 

@@ -98,21 +98,13 @@ double proPhotoEncoded(double linear) {
     return magnitude >= 1.0 / 512 ? std::copysign(std::pow(magnitude, 1 / 1.8), linear)
                                   : 16 * linear;
 }
-constexpr double Rec2020Alpha = 1.09929682680944;
-constexpr double Rec2020Beta = 0.018053968510807;
+// rec2020 as screens show it: the pure 2.4 power of ITU-R BT.1886 (black lift
+// 0, gain 1), over the extended range.
 double rec2020Linear(double encoded) {
-    const double magnitude = std::abs(encoded);
-    return magnitude < Rec2020Beta * 4.5
-               ? encoded / 4.5
-               : std::copysign(std::pow((magnitude + Rec2020Alpha - 1) / Rec2020Alpha, 1 / 0.45),
-                               encoded);
+    return std::copysign(std::pow(std::abs(encoded), 2.4), encoded);
 }
 double rec2020Encoded(double linear) {
-    const double magnitude = std::abs(linear);
-    return magnitude > Rec2020Beta
-               ? std::copysign(Rec2020Alpha * std::pow(magnitude, 0.45) - (Rec2020Alpha - 1),
-                               linear)
-               : 4.5 * linear;
+    return std::copysign(std::pow(std::abs(linear), 1 / 2.4), linear);
 }
 
 Triple xyzFromSrgb(const Triple& rgb) {
@@ -226,25 +218,31 @@ Triple srgbFromHsl(const Triple& hsl) {
     };
     return {channel(0), channel(8), channel(4)};
 }
+// The hue of HSL and HWB, 0 for a grey.
+double hueOfSrgb(const Triple& rgb, double highest, double spread) {
+    double hue = 0;
+    if (highest == rgb[0])
+        hue = (rgb[1] - rgb[2]) / spread + (rgb[1] < rgb[2] ? 6 : 0);
+    else if (highest == rgb[1])
+        hue = (rgb[2] - rgb[0]) / spread + 2;
+    else
+        hue = (rgb[0] - rgb[1]) / spread + 4;
+    return wrappedHue(hue * 60);
+}
+// Below this, a difference between channels is the rounding of the trip through XYZ.
+constexpr double GreySpread = 1e-9;
+
 Triple hslFromSrgb(const Triple& rgb) {
     const double highest = std::max({rgb[0], rgb[1], rgb[2]});
     const double lowest = std::min({rgb[0], rgb[1], rgb[2]});
     const double spread = highest - lowest;
     const double lightness = (highest + lowest) / 2;
-    double hue = 0;
-    double saturation = 0;
-    if (spread != 0) {
-        saturation = lightness == 0 || lightness == 1
-                         ? 0
-                         : (highest - lightness) / std::min(lightness, 1 - lightness);
-        if (highest == rgb[0])
-            hue = (rgb[1] - rgb[2]) / spread + (rgb[1] < rgb[2] ? 6 : 0);
-        else if (highest == rgb[1])
-            hue = (rgb[2] - rgb[0]) / spread + 2;
-        else
-            hue = (rgb[0] - rgb[1]) / spread + 4;
-        hue *= 60;
-    }
+    if (spread <= GreySpread)
+        return {0, 0, lightness * 100};
+    double hue = hueOfSrgb(rgb, highest, spread);
+    const double distanceToEnd = std::min(lightness, 1 - lightness);
+    double saturation =
+        std::abs(distanceToEnd) < GreySpread ? 0 : (highest - lightness) / distanceToEnd;
     // A colour beyond the screen's primaries can come out with a negative
     // saturation; it is the same colour with the opposite hue.
     if (saturation < 0) {
@@ -273,10 +271,11 @@ Triple srgbFromHwb(const Triple& hwb) {
     return rgb;
 }
 Triple hwbFromSrgb(const Triple& rgb) {
-    const double hue = hslFromSrgb(rgb)[0];
-    const double white = std::min({rgb[0], rgb[1], rgb[2]});
-    const double black = 1 - std::max({rgb[0], rgb[1], rgb[2]});
-    return {hue, white * 100, black * 100};
+    const double highest = std::max({rgb[0], rgb[1], rgb[2]});
+    const double lowest = std::min({rgb[0], rgb[1], rgb[2]});
+    const double hue =
+        highest - lowest <= GreySpread ? 0 : hueOfSrgb(rgb, highest, highest - lowest);
+    return {hue, lowest * 100, (1 - highest) * 100};
 }
 Triple xyzFromHwb(const Triple& hwb) {
     return xyzFromSrgb(srgbFromHwb(hwb));
@@ -380,8 +379,8 @@ const std::array<ColorSpace, 14> Table{{
      1,
      false,
      {{{"l", Kind::Lightness, 1, 0, 1, 4, false},
-       {"a", Kind::OpponentA, 0.4, -Any, Any, 4, false},
-       {"b", Kind::OpponentB, 0.4, -Any, Any, 4, false}}},
+       {"a", Kind::OpponentA, 0.4, -Any, Any, 5, false},
+       {"b", Kind::OpponentB, 0.4, -Any, Any, 5, false}}},
      WhitePoint::D65,
      -1,
      nullptr,
@@ -394,7 +393,7 @@ const std::array<ColorSpace, 14> Table{{
      1,
      false,
      {{{"l", Kind::Lightness, 1, 0, 1, 4, false},
-       {"c", Kind::Colourfulness, 0.4, 0, Any, 4, false},
+       {"c", Kind::Colourfulness, 0.4, 0, Any, 5, false},
        hueChannel()}},
      WhitePoint::D65,
      2,
@@ -422,8 +421,8 @@ const std::array<ColorSpace, 14> Table{{
      1,
      false,
      {{hueChannel(),
-       {"w", Kind::Other, 100, -Any, Any, 2, true},
-       {"b", Kind::Other, 100, -Any, Any, 2, true}}},
+       {"w", Kind::Other, 100, -Any, Any, 1, true},
+       {"b", Kind::Other, 100, -Any, Any, 1, true}}},
      WhitePoint::D65,
      0,
      hwbIsGrey,
