@@ -445,10 +445,14 @@ Triple missingAsZero(Triple coordinates) {
 }
 
 // The channels rounded as the screen shows them, halves up, as browsers round.
+// The trip through XYZ leaves an error of about 1e-15 on a channel, so a channel
+// that lay on a half step (hsl()'s 50% grey, 127.5) may arrive just below it;
+// it is rounded up all the same.
 Channels screenChannels(const Triple& srgb) {
+    constexpr double TripError = 1e-9;
     Channels channels{};
     for (std::size_t i = 0; i < 3; ++i)
-        channels[i] = Int16(std::floor(std::clamp(srgb[i], 0.0, 1.0) * 255 + 0.5));
+        channels[i] = Int16(std::floor(std::clamp(srgb[i], 0.0, 1.0) * 255 + 0.5 + TripError));
     return channels;
 }
 
