@@ -195,6 +195,18 @@ std::optional<HueInterpolation> hueInterpolation(std::string_view name) {
     return std::nullopt;
 }
 
+// Finite numbers can still be too large to convert: oklch(50% 1e300 0)'s light
+// overflows on the way to the screen.
+bool convertible(const SpacedColour& colour) {
+    for (const ColorSpace* space : {&SrgbSpace(), &OklchSpace()}) {
+        const Triple converted = ConvertColour(*colour.space, colour.coordinates, *space);
+        if (!std::all_of(converted.begin(), converted.end(),
+                         [](double coordinate) { return std::isfinite(coordinate); }))
+            return false;
+    }
+    return true;
+}
+
 // ---- the reader
 
 // Reads one colour from the pieces of the text, descending into nested
@@ -620,6 +632,8 @@ private:
         const auto second = mixPart();
         if (!second || !takeIf(Kind::CloseBracket))
             return failed() ? std::nullopt : fail(Refusal::BadArguments);
+        if (!convertible(first->first) || !convertible(second->first))
+            return fail(Refusal::NotFinite);
         const std::optional<SpacedColour> mixed =
             MixColours(*space, way, first->first, first->second, second->first, second->second);
         if (!mixed)
@@ -670,6 +684,8 @@ private:
 
 // A colour beyond the screen's range is mapped into it, and said so.
 ColorTextResult onScreen(const SpacedColour& colour) {
+    if (!convertible(colour))
+        return refused(Refusal::NotFinite);
     const ScreenColour shown = ToScreen(*colour.space, colour.coordinates);
     return {.colour = shown.colour,
             .alphaDropped = IsMissing(colour.alpha) || colour.alpha < 1,

@@ -269,6 +269,9 @@ void CssColorTest::refuses_data() {
         {"oklch(0.5 0.1 1e308turn)", Refusal::NotFinite},
         {"color-mix(in srgb, red 1e999%, blue)", Refusal::NotFinite},
         {"rgb(calc(1e308 * 10) 0 0)", Refusal::NotFinite},
+        // finite, but too large to convert
+        {"oklch(50% 1e300 0)", Refusal::NotFinite},
+        {"color-mix(in oklab, oklch(50% 1e300 0), oklch(50% 1e300 180))", Refusal::NotFinite},
         {"var(--colour)", Refusal::OtherFunction},
         {"device-cmyk(0 0 0 1)", Refusal::OtherFunction},
         {"color-mix(in srgb, red, light-dark(red, blue))", Refusal::OtherFunction},
