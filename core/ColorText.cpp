@@ -219,7 +219,7 @@ public:
 
     // One colour and nothing after it.
     std::optional<SpacedColour> whole() {
-        std::optional<SpacedColour> read = colour();
+        std::optional<SpacedColour> read = readColour();
         if (read && peek().kind != Kind::End)
             return fail(Refusal::NotAColour);
         return read;
@@ -271,7 +271,7 @@ private:
         return true;
     }
 
-    std::optional<SpacedColour> colour() {
+    std::optional<SpacedColour> readColour() {
         const CssToken& token = take();
         switch (token.kind) {
         case Kind::Hash:
@@ -334,7 +334,7 @@ private:
         std::array<WrittenValue, 4> written{};
         std::size_t count = 0;
         do {
-            const std::optional<WrittenValue> value = this->value(nullptr);
+            const std::optional<WrittenValue> value = readValue(nullptr);
             if (!value || count == written.size())
                 return fail(Refusal::BadArguments);
             written.at(count++) = *value;
@@ -356,7 +356,7 @@ private:
     std::optional<SpacedColour> modernArguments(Notation notation) {
         std::optional<ChannelKeywords> keywords;
         if (takeIdent("from")) {
-            const std::optional<SpacedColour> origin = colour();
+            const std::optional<SpacedColour> origin = readColour();
             if (!origin)
                 return std::nullopt;
             keywords = keywordsFor(notation, *origin);
@@ -370,13 +370,13 @@ private:
         const ChannelKeywords* known = keywords ? &*keywords : nullptr;
         std::array<WrittenValue, 3> channels{};
         for (WrittenValue& channel : channels) {
-            const std::optional<WrittenValue> read = value(known);
+            const std::optional<WrittenValue> read = readValue(known);
             if (!read)
                 return fail(Refusal::BadArguments);
             channel = *read;
         }
         std::optional<WrittenValue> alpha;
-        if (takeIf(Kind::Slash) && !(alpha = value(known)))
+        if (takeIf(Kind::Slash) && !(alpha = readValue(known)))
             return fail(Refusal::BadArguments);
         if (!alpha && keywords)
             alpha = WrittenValue{.number = keywords->alpha};
@@ -388,7 +388,7 @@ private:
     // color([from <colour>] <space> three values [/ alpha])
     std::optional<SpacedColour> colorFunction() {
         std::optional<SpacedColour> origin;
-        if (takeIdent("from") && !(origin = colour()))
+        if (takeIdent("from") && !(origin = readColour()))
             return std::nullopt;
         const CssToken& name = take();
         if (name.kind != Kind::Ident)
@@ -409,13 +409,13 @@ private:
                                          const std::optional<WrittenValue>& alpha) {
         SpacedColour colour{.space = notation.space};
         for (std::size_t i = 0; i < 3; ++i) {
-            const std::optional<double> coordinate = channel(notation, i, written.at(i));
+            const std::optional<double> coordinate = coordinateOf(notation, i, written.at(i));
             if (!coordinate)
                 return fail(Refusal::BadArguments);
             colour.coordinates.at(i) = *coordinate;
         }
         if (alpha) {
-            const std::optional<double> opacity = this->opacity(*alpha);
+            const std::optional<double> opacity = opacityOf(*alpha);
             if (!opacity)
                 return fail(Refusal::BadArguments);
             colour.alpha = *opacity;
@@ -423,8 +423,8 @@ private:
         return colour;
     }
 
-    static std::optional<double> channel(const Notation& notation, std::size_t index,
-                                         const WrittenValue& written) {
+    static std::optional<double> coordinateOf(const Notation& notation, std::size_t index,
+                                              const WrittenValue& written) {
         const ChannelInfo& info = notation.space->channels.at(index);
         const bool hue = int(index) == notation.space->hueChannel;
         double coordinate = 0;
@@ -448,7 +448,7 @@ private:
     }
 
     // Alpha as a number 0..1 or a percentage, clamped; `none` is missing.
-    static std::optional<double> opacity(const WrittenValue& written) {
+    static std::optional<double> opacityOf(const WrittenValue& written) {
         switch (written.kind) {
         case Written::None:
             return Missing;
@@ -467,7 +467,7 @@ private:
     // A number, percentage, angle, `none`, a channel keyword of a relative
     // colour or calc(); nothing when it is none of these (the reason is kept
     // when there is a more telling one than "bad arguments").
-    std::optional<WrittenValue> value(const ChannelKeywords* keywords) {
+    std::optional<WrittenValue> readValue(const ChannelKeywords* keywords) {
         const CssToken& token = take();
         std::optional<WrittenValue> read;
         switch (token.kind) {
@@ -657,7 +657,7 @@ private:
         std::optional<double> percent = mixPercent();
         if (failed())
             return std::nullopt;
-        const std::optional<SpacedColour> read = colour();
+        const std::optional<SpacedColour> read = readColour();
         if (!read)
             return std::nullopt;
         if (!percent)
