@@ -51,10 +51,12 @@ inline constexpr std::size_t ColorTextMaxLength = 1024;
 // relative colour also a channel name ("r", "l", "alpha"...). calc() is read
 // with numbers, channel names, e and pi, + - * / and brackets; anything else in
 // it (units, percentages, min() and other functions) is refused, as are
-// infinite and NaN results.
-// rgb(), hsl(), hwb(), hex and names clamp values beyond the screen's range, as
-// browsers do; any other colour beyond it is gamut mapped into it (and said so
-// in outsideScreen). Fractions are rounded half up; alpha is read and dropped.
+// infinite and NaN results. Colours and brackets nest at most 32 deep.
+// Each function clamps its values to its channels' bounds in the colour-space
+// table (rgb() to 0..255, lab()'s lightness to 0..100, chroma and saturation at
+// 0); color() and relative colours take them as written. A colour still beyond
+// the screen's range is gamut mapped into it and said so in outsideScreen.
+// Fractions are rounded half up; alpha is read and dropped.
 ColorTextResult ReadColorText(std::string_view text);
 
 } // namespace hueprobe
