@@ -43,31 +43,31 @@ enum class ChannelKind {
     Other
 };
 
-struct ChannelInfo {
-    std::string_view keyword; // its name in the relative syntax: "r", "l", "c", "h"...
-    ChannelKind kind;
-    double percentReference; // what 100% stands for; 0 when a percentage is not taken
-    double lowest;           // read values below this are raised to it
-    double highest;          // and values above this lowered to it
-    int decimals;            // decimal places when written out
-    bool writtenAsPercent;   // written "40%" (hwb's whiteness) rather than a number
-};
-
 inline constexpr double Unbounded = std::numeric_limits<double>::infinity();
 
+struct ChannelInfo {
+    std::string_view keyword; // its name in the relative syntax: "r", "l", "c", "h"...
+    ChannelKind kind = ChannelKind::Other;
+    double percentReference = 0;   // what 100% stands for; 0 when a percentage is not taken
+    double lowest = -Unbounded;    // read values below this are raised to it, in any syntax
+    double highest = Unbounded;    // and values above this lowered to it
+    int decimals = 5;              // decimal places when written out
+    bool writtenAsPercent = false; // written "40%" (hwb's whiteness) rather than a number
+};
+
 struct ColorSpace {
-    std::string_view name;                   // the CSS name: "oklch", "display-p3", "xyz-d65"
-    std::array<std::string_view, 2> aliases; // other names of the same space ("xyz"), or empty
-    std::string_view functionName;           // "oklch" for oklch(), empty if only color() reads it
-    std::string_view legacyFunctionName;     // "rgba", "hsla", or empty
-    double functionScale;                    // function numbers per coordinate: 255 for rgb()
-    bool inColorFunction;                    // an ident of color(): color(display-p3 1 0 0)
-    std::array<ChannelInfo, 3> channels;     //
-    WhitePoint whitePoint;                   // the white its XYZ is relative to
-    int hueChannel;                          // index of the hue, -1 for none
-    bool (*hueIsPowerless)(const Triple&);   // a grey, whose hue means nothing; polar only
-    Triple (*toXyz)(const Triple&);          // coordinates to XYZ under its white point
-    Triple (*fromXyz)(const Triple&);        // XYZ under its white point to coordinates
+    std::string_view name;                     // the CSS name: "oklch", "display-p3", "xyz-d65"
+    std::array<std::string_view, 2> aliases{}; // other names of the same space ("xyz"), or empty
+    std::string_view functionName{};       // "oklch" for oklch(), empty if only color() reads it
+    std::string_view legacyFunctionName{}; // "rgba", "hsla", or empty
+    double functionScale = 1;              // function numbers per coordinate: 255 for rgb()
+    bool inColorFunction = false;          // an ident of color(): color(display-p3 1 0 0)
+    std::array<ChannelInfo, 3> channels;
+    WhitePoint whitePoint = WhitePoint::D65;         // the white its XYZ is relative to
+    int hueChannel = -1;                             // index of the hue, -1 for none
+    bool (*hueIsPowerless)(const Triple&) = nullptr; // a grey, whose hue means nothing
+    Triple (*toXyz)(const Triple&) = nullptr;        // coordinates to XYZ under its white point
+    Triple (*fromXyz)(const Triple&) = nullptr;      // XYZ under its white point to coordinates
 
     bool polar() const { return hueChannel >= 0; }
 };
