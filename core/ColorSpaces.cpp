@@ -301,7 +301,7 @@ bool hwbIsGrey(const Triple& hwb) {
 
 using Kind = ChannelKind;
 
-constexpr ChannelInfo hue{.keyword = "h", .kind = Kind::Hue, .decimals = 2};
+constexpr ChannelInfo Hue{.keyword = "h", .kind = Kind::Hue, .decimals = 2};
 constexpr std::array<ChannelInfo, 3> RgbChannels{{
     {.keyword = "r", .kind = Kind::Red, .percentReference = 1},
     {.keyword = "g", .kind = Kind::Green, .percentReference = 1},
@@ -346,7 +346,7 @@ constexpr std::array<ColorSpace, 14> Table{{
     {.name = "lch", .functionName = "lch",
      .channels = {{{.keyword = "l", .kind = Kind::Lightness, .percentReference = 100, .lowest = 0, .highest = 100, .decimals = 2},
                    {.keyword = "c", .kind = Kind::Colourfulness, .percentReference = 150, .lowest = 0, .decimals = 2},
-                   hue}},
+                   Hue}},
      .whitePoint = WhitePoint::D50, .hueChannel = 2, .hueIsPowerless = lchIsGrey,
      .toXyz = xyzFromLch, .fromXyz = lchFromXyz},
     {.name = "oklab", .functionName = "oklab",
@@ -357,15 +357,15 @@ constexpr std::array<ColorSpace, 14> Table{{
     {.name = "oklch", .functionName = "oklch",
      .channels = {{{.keyword = "l", .kind = Kind::Lightness, .percentReference = 1, .lowest = 0, .highest = 1, .decimals = 4},
                    {.keyword = "c", .kind = Kind::Colourfulness, .percentReference = 0.4, .lowest = 0},
-                   hue}},
+                   Hue}},
      .hueChannel = 2, .hueIsPowerless = oklchIsGrey, .toXyz = xyzFromOklch, .fromXyz = oklchFromXyz},
     {.name = "hsl", .functionName = "hsl", .legacyFunctionName = "hsla",
-     .channels = {{hue,
+     .channels = {{Hue,
                    {.keyword = "s", .kind = Kind::Colourfulness, .percentReference = 100, .lowest = 0, .decimals = 2, .writtenAsPercent = true},
                    {.keyword = "l", .kind = Kind::Lightness, .percentReference = 100, .decimals = 2, .writtenAsPercent = true}}},
      .hueChannel = 0, .hueIsPowerless = hslIsGrey, .toXyz = xyzFromHsl, .fromXyz = hslFromXyz},
     {.name = "hwb", .functionName = "hwb",
-     .channels = {{hue,
+     .channels = {{Hue,
                    {.keyword = "w", .percentReference = 100, .decimals = 1, .writtenAsPercent = true},
                    {.keyword = "b", .percentReference = 100, .decimals = 1, .writtenAsPercent = true}}},
      .hueChannel = 0, .hueIsPowerless = hwbIsGrey, .toXyz = xyzFromHwb, .fromXyz = hwbFromXyz},
