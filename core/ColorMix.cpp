@@ -111,12 +111,13 @@ std::optional<SpacedColour> MixColours(const ColorSpace& space, HueInterpolation
     double alphaA = first.alpha;
     double alphaB = second.alpha;
     fillEachFromOther(alphaA, alphaB);
-    // Both alphas missing: the colours count as opaque.
-    if (IsMissing(alphaA))
+    // Alpha missing in both stays missing, and the channels are not premultiplied.
+    const bool alphaMissing = IsMissing(alphaA);
+    if (alphaMissing)
         alphaA = alphaB = 1;
     const double alpha = alphaA * weights.first + alphaB * weights.second;
 
-    SpacedColour mixed{&space, {}, alpha * weights.alphaMultiplier};
+    SpacedColour mixed{&space, {}, alphaMissing ? Missing : alpha * weights.alphaMultiplier};
     for (std::size_t i = 0; i < 3; ++i) {
         fillEachFromOther(a[i], b[i]);
         if (IsMissing(a[i])) {

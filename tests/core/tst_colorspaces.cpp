@@ -404,6 +404,9 @@ private slots:
         QTest::newRow("alpha none takes the other's")
             << "srgb" << Triple{1, 0, 0} << Missing << Triple{0, 0, 1} << 0.5 << Triple{0.5, 0, 0.5}
             << 0.5;
+        QTest::newRow("alpha missing in both stays missing")
+            << "srgb" << Triple{1, 0, 0} << Missing << Triple{0, 0, 1} << Missing
+            << Triple{0.5, 0, 0.5} << Missing;
         QTest::newRow("missing in both stays missing")
             << "oklab" << Triple{Missing, 0.1, 0} << 1.0 << Triple{Missing, 0, 0.1} << 1.0
             << Triple{Missing, 0.05, 0.05} << 1.0;
@@ -427,7 +430,10 @@ private slots:
             else
                 QCOMPARE_LT(std::abs(mixed->coordinates[i] - expected[i]), 1e-9);
         }
-        QCOMPARE_LT(std::abs(mixed->alpha - expectedAlpha), 1e-9);
+        if (IsMissing(expectedAlpha))
+            QVERIFY(IsMissing(mixed->alpha));
+        else
+            QCOMPARE_LT(std::abs(mixed->alpha - expectedAlpha), 1e-9);
     }
 
     // The percentages of color-mix(), as CSS Color 5 normalises them.
