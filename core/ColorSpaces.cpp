@@ -511,8 +511,9 @@ Triple CoordinatesFromXyzD65(const ColorSpace& space, const Triple& xyzD65) {
 }
 
 Triple ConvertColour(const ColorSpace& from, const Triple& coordinates, const ColorSpace& to) {
-    Triple result = &from == &to ? missingAsZero(coordinates)
-                                 : CoordinatesFromXyzD65(to, XyzD65From(from, coordinates));
+    if (&from == &to)
+        return missingAsZero(coordinates);
+    Triple result = CoordinatesFromXyzD65(to, XyzD65From(from, coordinates));
     if (to.polar() && to.hueIsPowerless(result))
         result[std::size_t(to.hueChannel)] = 0;
     return result;

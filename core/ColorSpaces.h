@@ -90,7 +90,8 @@ Triple XyzD65From(const ColorSpace& space, const Triple& coordinates);
 Triple CoordinatesFromXyzD65(const ColorSpace& space, const Triple& xyzD65);
 
 // From one space to another, missing coordinates counting as 0. A polar space's
-// hue comes out 0 where it is powerless (a grey has no hue), never missing.
+// hue comes out 0 where it is powerless (a grey has no hue), never missing; within
+// one space the coordinates stay as they are, a grey's hue too.
 Triple ConvertColour(const ColorSpace& from, const Triple& coordinates, const ColorSpace& to);
 
 // The colour brought onto the screen: sRGB channels 0..255, and whether the

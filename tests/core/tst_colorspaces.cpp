@@ -301,6 +301,29 @@ private slots:
         QCOMPARE(QString::fromStdString(SerialiseColour(space(form), coordinates)), expected);
     }
 
+    // A grey reached from another space has hue 0; within its own space a
+    // written hue stays, as the relative syntax reads it back.
+    void aGreysHueIsZeroUnlessWritten_data() {
+        QTest::addColumn<QString>("from");
+        QTest::addColumn<Triple>("coordinates");
+        QTest::addColumn<QString>("to");
+        QTest::addColumn<double>("hue");
+        QTest::newRow("grey to oklch") << "srgb" << Triple{0.5, 0.5, 0.5} << "oklch" << 0.0;
+        QTest::newRow("white to lch") << "srgb" << Triple{1, 1, 1} << "lch" << 0.0;
+        QTest::newRow("black to hsl") << "display-p3" << Triple{0, 0, 0} << "hsl" << 0.0;
+        QTest::newRow("within oklch") << "oklch" << Triple{0.5, 0, 120} << "oklch" << 120.0;
+        QTest::newRow("none within hwb") << "hwb" << Triple{Missing, 50, 50} << "hwb" << 0.0;
+    }
+    void aGreysHueIsZeroUnlessWritten() {
+        QFETCH(QString, from);
+        QFETCH(Triple, coordinates);
+        QFETCH(QString, to);
+        QFETCH(double, hue);
+        const ColorSpace& target = space(to);
+        QCOMPARE(ConvertColour(space(from), coordinates, target)[std::size_t(target.hueChannel)],
+                 hue);
+    }
+
     void findsSpacesByTheirCssNames_data() {
         QTest::addColumn<QString>("name");
         QTest::addColumn<QString>("expected");
