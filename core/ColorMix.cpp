@@ -65,24 +65,27 @@ void arrangeHues(double& first, double& second, HueInterpolation way) {
     }
 }
 
+// How much of each colour goes in, adding up to 1, and what the alpha is
+// multiplied by; all 0 for percentages that mix nothing.
 struct Weights {
-    double first;
-    double second;
-    double alphaMultiplier;
+    double first = 0;
+    double second = 0;
+    double alphaMultiplier = 0;
+    bool mixSomething() const { return first + second > 0; }
 };
 
-std::optional<Weights> normalised(std::optional<double> first, std::optional<double> second) {
+Weights normalised(std::optional<double> first, std::optional<double> second) {
     auto outOfRange = [](std::optional<double> percent) {
         return percent && !(*percent >= 0 && *percent <= 100);
     };
     if (outOfRange(first) || outOfRange(second))
-        return std::nullopt;
+        return {};
     const double p1 = first ? *first : second ? 100 - *second : 50;
     const double p2 = second ? *second : 100 - p1;
     const double sum = p1 + p2;
     if (sum <= 0)
-        return std::nullopt;
-    return Weights{p1 / sum, p2 / sum, std::min(sum, 100.0) / 100};
+        return {};
+    return {p1 / sum, p2 / sum, std::min(sum, 100.0) / 100};
 }
 
 // A channel missing in one colour takes the other's value.
@@ -100,20 +103,21 @@ std::optional<SpacedColour> MixColours(const ColorSpace& space, HueInterpolation
                                        std::optional<double> firstPercent,
                                        const SpacedColour& second,
                                        std::optional<double> secondPercent) {
-    const std::optional<Weights> weights = normalised(firstPercent, secondPercent);
-    if (!weights)
+    const Weights weights = normalised(firstPercent, secondPercent);
+    if (!weights.mixSomething())
         return std::nullopt;
     Triple a = inMixingSpace(first, space);
     Triple b = inMixingSpace(second, space);
     double alphaA = first.alpha;
     double alphaB = second.alpha;
     fillEachFromOther(alphaA, alphaB);
-    // Both alphas missing: the colours count as opaque.
-    if (IsMissing(alphaA))
+    // Alpha missing in both stays missing, and the channels are not premultiplied.
+    const bool alphaMissing = IsMissing(alphaA);
+    if (alphaMissing)
         alphaA = alphaB = 1;
-    const double alpha = alphaA * weights->first + alphaB * weights->second;
+    const double alpha = alphaA * weights.first + alphaB * weights.second;
 
-    SpacedColour mixed{&space, {}, alpha * weights->alphaMultiplier};
+    SpacedColour mixed{&space, {}, alphaMissing ? Missing : alpha * weights.alphaMultiplier};
     for (std::size_t i = 0; i < 3; ++i) {
         fillEachFromOther(a[i], b[i]);
         if (IsMissing(a[i])) {
@@ -122,12 +126,11 @@ std::optional<SpacedColour> MixColours(const ColorSpace& space, HueInterpolation
         }
         if (std::cmp_equal(i, space.hueChannel)) {
             arrangeHues(a[i], b[i], hue);
-            mixed.coordinates[i] = wrapped(a[i] * weights->first + b[i] * weights->second);
+            mixed.coordinates[i] = wrapped(a[i] * weights.first + b[i] * weights.second);
             continue;
         }
         // Premultiplied by alpha, so a nearly transparent colour adds little of its hue.
-        const double premultiplied =
-            a[i] * alphaA * weights->first + b[i] * alphaB * weights->second;
+        const double premultiplied = a[i] * alphaA * weights.first + b[i] * alphaB * weights.second;
         mixed.coordinates[i] = alpha == 0 ? premultiplied : premultiplied / alpha;
     }
     return mixed;

@@ -28,8 +28,9 @@ enum class HueInterpolation { Shorter, Longer, Increasing, Decreasing };
 // Each colour is converted to `space` with its missing channels carried over to
 // the channels of the same meaning, and a polar space's powerless hue (a grey's)
 // made missing; a channel missing in one colour takes the other's value, and
-// stays missing when missing in both. Channels are interpolated premultiplied
-// by alpha (hue excepted), hues the way `hue` says.
+// stays missing when missing in both; so does alpha. Channels are interpolated
+// premultiplied by alpha (hue excepted), hues the way `hue` says. The result is
+// in `space`, ready for ToScreen or for another mix.
 std::optional<SpacedColour> MixColours(const ColorSpace& space, HueInterpolation hue,
                                        const SpacedColour& first,
                                        std::optional<double> firstPercent,

@@ -300,135 +300,88 @@ bool hwbIsGrey(const Triple& hwb) {
 }
 
 using Kind = ChannelKind;
-constexpr double Any = Unbounded;
 
-constexpr ChannelInfo rgbChannel(std::string_view keyword, Kind kind) {
-    return {keyword, kind, 1, -Any, Any, 5, false};
-}
-constexpr ChannelInfo hueChannel() {
-    return {"h", Kind::Hue, 0, -Any, Any, 2, false};
-}
-constexpr std::array<ChannelInfo, 3> RgbChannels{
-    rgbChannel("r", Kind::Red), rgbChannel("g", Kind::Green), rgbChannel("b", Kind::Blue)};
-constexpr std::array<ChannelInfo, 3> XyzChannels{
-    rgbChannel("x", Kind::Red), rgbChannel("y", Kind::Green), rgbChannel("z", Kind::Blue)};
-
-constexpr ColorSpace rgbSpace(std::string_view name, WhitePoint white,
-                              Triple (*toXyz)(const Triple&), Triple (*fromXyz)(const Triple&)) {
-    return {name, {}, {}, {}, 1, true, RgbChannels, white, -1, nullptr, toXyz, fromXyz};
-}
-constexpr ColorSpace xyzSpace(std::string_view name, std::string_view alias, WhitePoint white) {
-    return {name, {alias, {}}, {}, {}, 1, true, XyzChannels, white, -1, nullptr, same, same};
-}
-
-const std::array<ColorSpace, 14> Table{{
-    {"srgb",
-     {},
-     "rgb",
-     "rgba",
-     255,
-     true,
-     // rgb() clamps its channels to the screen's range; color(srgb) does not.
-     {{{"r", Kind::Red, 1, 0, 1, 0, false},
-       {"g", Kind::Green, 1, 0, 1, 0, false},
-       {"b", Kind::Blue, 1, 0, 1, 0, false}}},
-     WhitePoint::D65,
-     -1,
-     nullptr,
-     xyzFromSrgb,
-     srgbFromXyz},
-    rgbSpace("srgb-linear", WhitePoint::D65, xyzFromLinearSrgb, linearSrgbFromXyz),
-    rgbSpace("display-p3", WhitePoint::D65, xyzFromP3, p3FromXyz),
-    rgbSpace("a98-rgb", WhitePoint::D65, xyzFromA98, a98FromXyz),
-    rgbSpace("prophoto-rgb", WhitePoint::D50, xyzFromProPhoto, proPhotoFromXyz),
-    rgbSpace("rec2020", WhitePoint::D65, xyzFromRec2020, rec2020FromXyz),
-    xyzSpace("xyz-d50", {}, WhitePoint::D50),
-    xyzSpace("xyz-d65", "xyz", WhitePoint::D65),
-    {"lab",
-     {},
-     "lab",
-     {},
-     1,
-     false,
-     {{{"l", Kind::Lightness, 100, 0, 100, 2, false},
-       {"a", Kind::OpponentA, 125, -Any, Any, 2, false},
-       {"b", Kind::OpponentB, 125, -Any, Any, 2, false}}},
-     WhitePoint::D50,
-     -1,
-     nullptr,
-     xyzFromLab,
-     labFromXyz},
-    {"lch",
-     {},
-     "lch",
-     {},
-     1,
-     false,
-     {{{"l", Kind::Lightness, 100, 0, 100, 2, false},
-       {"c", Kind::Colourfulness, 150, 0, Any, 2, false},
-       hueChannel()}},
-     WhitePoint::D50,
-     2,
-     lchIsGrey,
-     xyzFromLch,
-     lchFromXyz},
-    {"oklab",
-     {},
-     "oklab",
-     {},
-     1,
-     false,
-     {{{"l", Kind::Lightness, 1, 0, 1, 4, false},
-       {"a", Kind::OpponentA, 0.4, -Any, Any, 5, false},
-       {"b", Kind::OpponentB, 0.4, -Any, Any, 5, false}}},
-     WhitePoint::D65,
-     -1,
-     nullptr,
-     xyzFromOklab,
-     oklabFromXyz},
-    {"oklch",
-     {},
-     "oklch",
-     {},
-     1,
-     false,
-     {{{"l", Kind::Lightness, 1, 0, 1, 4, false},
-       {"c", Kind::Colourfulness, 0.4, 0, Any, 5, false},
-       hueChannel()}},
-     WhitePoint::D65,
-     2,
-     oklchIsGrey,
-     xyzFromOklch,
-     oklchFromXyz},
-    {"hsl",
-     {},
-     "hsl",
-     "hsla",
-     1,
-     false,
-     {{hueChannel(),
-       {"s", Kind::Colourfulness, 100, 0, Any, 2, true},
-       {"l", Kind::Lightness, 100, -Any, Any, 2, true}}},
-     WhitePoint::D65,
-     0,
-     hslIsGrey,
-     xyzFromHsl,
-     hslFromXyz},
-    {"hwb",
-     {},
-     "hwb",
-     {},
-     1,
-     false,
-     {{hueChannel(),
-       {"w", Kind::Other, 100, -Any, Any, 1, true},
-       {"b", Kind::Other, 100, -Any, Any, 1, true}}},
-     WhitePoint::D65,
-     0,
-     hwbIsGrey,
-     xyzFromHwb,
-     hwbFromXyz},
+constexpr ChannelInfo Hue{.keyword = "h", .kind = Kind::Hue, .decimals = 2};
+constexpr std::array<ChannelInfo, 3> RgbChannels{{
+    {.keyword = "r", .kind = Kind::Red, .percentReference = 1},
+    {.keyword = "g", .kind = Kind::Green, .percentReference = 1},
+    {.keyword = "b", .kind = Kind::Blue, .percentReference = 1},
 }};
+constexpr std::array<ChannelInfo, 3> XyzChannels{{
+    {.keyword = "x", .kind = Kind::Red, .percentReference = 1},
+    {.keyword = "y", .kind = Kind::Green, .percentReference = 1},
+    {.keyword = "z", .kind = Kind::Blue, .percentReference = 1},
+}};
+
+// Each space a style sheet can name, in the order CSS Color 4 lists them. The
+// decimals of lab(), lch(), oklab(), oklch() and hwb() are the fewest with which
+// every #rrggbb, written out and read back, is the same colour.
+// clang-format off
+constexpr std::array<ColorSpace, 14> Table{{
+    {.name = "srgb", .functionName = "rgb", .legacyFunctionName = "rgba", .functionScale = 255,
+     .inColorFunction = true,
+     // rgb() clamps its channels to the screen's range; color(srgb) does not.
+     .channels = {{{.keyword = "r", .kind = Kind::Red, .percentReference = 1, .lowest = 0, .highest = 1, .decimals = 0},
+                   {.keyword = "g", .kind = Kind::Green, .percentReference = 1, .lowest = 0, .highest = 1, .decimals = 0},
+                   {.keyword = "b", .kind = Kind::Blue, .percentReference = 1, .lowest = 0, .highest = 1, .decimals = 0}}},
+     .toXyz = xyzFromSrgb, .fromXyz = srgbFromXyz},
+    {.name = "srgb-linear", .inColorFunction = true, .channels = RgbChannels,
+     .toXyz = xyzFromLinearSrgb, .fromXyz = linearSrgbFromXyz},
+    {.name = "display-p3", .inColorFunction = true, .channels = RgbChannels,
+     .toXyz = xyzFromP3, .fromXyz = p3FromXyz},
+    {.name = "a98-rgb", .inColorFunction = true, .channels = RgbChannels,
+     .toXyz = xyzFromA98, .fromXyz = a98FromXyz},
+    {.name = "prophoto-rgb", .inColorFunction = true, .channels = RgbChannels,
+     .whitePoint = WhitePoint::D50, .toXyz = xyzFromProPhoto, .fromXyz = proPhotoFromXyz},
+    {.name = "rec2020", .inColorFunction = true, .channels = RgbChannels,
+     .toXyz = xyzFromRec2020, .fromXyz = rec2020FromXyz},
+    {.name = "xyz-d50", .inColorFunction = true, .channels = XyzChannels,
+     .whitePoint = WhitePoint::D50, .toXyz = same, .fromXyz = same},
+    {.name = "xyz-d65", .aliases = {"xyz"}, .inColorFunction = true, .channels = XyzChannels,
+     .toXyz = same, .fromXyz = same},
+    {.name = "lab", .functionName = "lab",
+     .channels = {{{.keyword = "l", .kind = Kind::Lightness, .percentReference = 100, .lowest = 0, .highest = 100, .decimals = 2},
+                   {.keyword = "a", .kind = Kind::OpponentA, .percentReference = 125, .decimals = 2},
+                   {.keyword = "b", .kind = Kind::OpponentB, .percentReference = 125, .decimals = 2}}},
+     .whitePoint = WhitePoint::D50, .toXyz = xyzFromLab, .fromXyz = labFromXyz},
+    {.name = "lch", .functionName = "lch",
+     .channels = {{{.keyword = "l", .kind = Kind::Lightness, .percentReference = 100, .lowest = 0, .highest = 100, .decimals = 2},
+                   {.keyword = "c", .kind = Kind::Colourfulness, .percentReference = 150, .lowest = 0, .decimals = 2},
+                   Hue}},
+     .whitePoint = WhitePoint::D50, .hueChannel = 2, .hueIsPowerless = lchIsGrey,
+     .toXyz = xyzFromLch, .fromXyz = lchFromXyz},
+    {.name = "oklab", .functionName = "oklab",
+     .channels = {{{.keyword = "l", .kind = Kind::Lightness, .percentReference = 1, .lowest = 0, .highest = 1, .decimals = 4},
+                   {.keyword = "a", .kind = Kind::OpponentA, .percentReference = 0.4},
+                   {.keyword = "b", .kind = Kind::OpponentB, .percentReference = 0.4}}},
+     .toXyz = xyzFromOklab, .fromXyz = oklabFromXyz},
+    {.name = "oklch", .functionName = "oklch",
+     .channels = {{{.keyword = "l", .kind = Kind::Lightness, .percentReference = 1, .lowest = 0, .highest = 1, .decimals = 4},
+                   {.keyword = "c", .kind = Kind::Colourfulness, .percentReference = 0.4, .lowest = 0},
+                   Hue}},
+     .hueChannel = 2, .hueIsPowerless = oklchIsGrey, .toXyz = xyzFromOklch, .fromXyz = oklchFromXyz},
+    {.name = "hsl", .functionName = "hsl", .legacyFunctionName = "hsla",
+     .channels = {{Hue,
+                   {.keyword = "s", .kind = Kind::Colourfulness, .percentReference = 100, .lowest = 0, .decimals = 2, .writtenAsPercent = true},
+                   {.keyword = "l", .kind = Kind::Lightness, .percentReference = 100, .decimals = 2, .writtenAsPercent = true}}},
+     .hueChannel = 0, .hueIsPowerless = hslIsGrey, .toXyz = xyzFromHsl, .fromXyz = hslFromXyz},
+    {.name = "hwb", .functionName = "hwb",
+     .channels = {{Hue,
+                   {.keyword = "w", .percentReference = 100, .decimals = 1, .writtenAsPercent = true},
+                   {.keyword = "b", .percentReference = 100, .decimals = 1, .writtenAsPercent = true}}},
+     .hueChannel = 0, .hueIsPowerless = hwbIsGrey, .toXyz = xyzFromHwb, .fromXyz = hwbFromXyz},
+}};
+// clang-format on
+
+constexpr const ColorSpace& tableEntry(std::string_view name) {
+    for (const ColorSpace& space : Table)
+        if (space.name == name)
+            return space;
+    throw "no such colour space";
+}
+constexpr const ColorSpace& Srgb = tableEntry("srgb");
+constexpr const ColorSpace& Oklab = tableEntry("oklab");
+constexpr const ColorSpace& Oklch = tableEntry("oklch");
 
 bool sameName(std::string_view name, std::string_view other) {
     return !other.empty() && std::ranges::equal(name, other, [](char a, char b) {
@@ -467,8 +420,7 @@ Triple clipped(Triple srgb) {
 }
 
 double deltaEOKOfSrgb(const Triple& srgb, const Triple& otherSrgb) {
-    return DeltaEOK(ConvertColour(SrgbSpace(), srgb, Table[10]),
-                    ConvertColour(SrgbSpace(), otherSrgb, Table[10]));
+    return DeltaEOK(ConvertColour(Srgb, srgb, Oklab), ConvertColour(Srgb, otherSrgb, Oklab));
 }
 
 // CSS Color 4's gamut mapping onto sRGB: lower the OKLCh chroma by bisection
@@ -547,11 +499,11 @@ const ColorSpace* FindColorFunction(std::string_view functionName) {
 }
 
 const ColorSpace& SrgbSpace() {
-    return Table[0];
+    return Srgb;
 }
 
 const ColorSpace& OklchSpace() {
-    return Table[11];
+    return Oklch;
 }
 
 Triple XyzD65From(const ColorSpace& space, const Triple& coordinates) {
@@ -564,8 +516,9 @@ Triple CoordinatesFromXyzD65(const ColorSpace& space, const Triple& xyzD65) {
 }
 
 Triple ConvertColour(const ColorSpace& from, const Triple& coordinates, const ColorSpace& to) {
-    Triple result = &from == &to ? missingAsZero(coordinates)
-                                 : CoordinatesFromXyzD65(to, XyzD65From(from, coordinates));
+    if (&from == &to)
+        return missingAsZero(coordinates);
+    Triple result = CoordinatesFromXyzD65(to, XyzD65From(from, coordinates));
     if (to.polar() && to.hueIsPowerless(result))
         result[std::size_t(to.hueChannel)] = 0;
     return result;

@@ -43,32 +43,32 @@ enum class ChannelKind {
     Other
 };
 
-struct ChannelInfo {
-    std::string_view keyword; // its name in the relative syntax: "r", "l", "c", "h"...
-    ChannelKind kind;
-    double percentReference; // what 100% stands for; 0 when a percentage is not taken
-    double lowest;           // values read by the space's own function below this are
-    double highest;          // raised to it, above this lowered to it (color() and the
-                             // relative syntax take values as written)
-    int decimals;            // decimal places when written out
-    bool writtenAsPercent;   // written "40%" (hwb's whiteness) rather than a number
-};
-
 inline constexpr double Unbounded = std::numeric_limits<double>::infinity();
 
+struct ChannelInfo {
+    std::string_view keyword; // its name in the relative syntax: "r", "l", "c", "h"...
+    ChannelKind kind = ChannelKind::Other;
+    double percentReference = 0;   // what 100% stands for; 0 when a percentage is not taken
+    double lowest = -Unbounded;    // values read by the space's own function below this
+    double highest = Unbounded;    // are raised to it, above this lowered to it (color()
+                                   // and the relative syntax take values as written)
+    int decimals = 5;              // decimal places when written out
+    bool writtenAsPercent = false; // written "40%" (hwb's whiteness) rather than a number
+};
+
 struct ColorSpace {
-    std::string_view name;                   // the CSS name: "oklch", "display-p3", "xyz-d65"
-    std::array<std::string_view, 2> aliases; // other names of the same space ("xyz"), or empty
-    std::string_view functionName;           // "oklch" for oklch(), empty if only color() reads it
-    std::string_view legacyFunctionName;     // "rgba", "hsla", or empty
-    double functionScale;                    // function numbers per coordinate: 255 for rgb()
-    bool inColorFunction;                    // an ident of color(): color(display-p3 1 0 0)
-    std::array<ChannelInfo, 3> channels;     //
-    WhitePoint whitePoint;                   // the white its XYZ is relative to
-    int hueChannel;                          // index of the hue, -1 for none
-    bool (*hueIsPowerless)(const Triple&);   // a grey, whose hue means nothing; polar only
-    Triple (*toXyz)(const Triple&);          // coordinates to XYZ under its white point
-    Triple (*fromXyz)(const Triple&);        // XYZ under its white point to coordinates
+    std::string_view name;                     // the CSS name: "oklch", "display-p3", "xyz-d65"
+    std::array<std::string_view, 2> aliases{}; // other names of the same space ("xyz"), or empty
+    std::string_view functionName{};       // "oklch" for oklch(), empty if only color() reads it
+    std::string_view legacyFunctionName{}; // "rgba", "hsla", or empty
+    double functionScale = 1;              // function numbers per coordinate: 255 for rgb()
+    bool inColorFunction = false;          // an ident of color(): color(display-p3 1 0 0)
+    std::array<ChannelInfo, 3> channels;
+    WhitePoint whitePoint = WhitePoint::D65;         // the white its XYZ is relative to
+    int hueChannel = -1;                             // index of the hue, -1 for none
+    bool (*hueIsPowerless)(const Triple&) = nullptr; // a grey, whose hue means nothing
+    Triple (*toXyz)(const Triple&) = nullptr;        // coordinates to XYZ under its white point
+    Triple (*fromXyz)(const Triple&) = nullptr;      // XYZ under its white point to coordinates
 
     bool polar() const { return hueChannel >= 0; }
 };
@@ -91,7 +91,8 @@ Triple XyzD65From(const ColorSpace& space, const Triple& coordinates);
 Triple CoordinatesFromXyzD65(const ColorSpace& space, const Triple& xyzD65);
 
 // From one space to another, missing coordinates counting as 0. A polar space's
-// hue comes out 0 where it is powerless (a grey has no hue), never missing.
+// hue comes out 0 where it is powerless (a grey has no hue), never missing; within
+// one space the coordinates stay as they are, a grey's hue too.
 Triple ConvertColour(const ColorSpace& from, const Triple& coordinates, const ColorSpace& to);
 
 // The colour brought onto the screen: sRGB channels 0..255, and whether the

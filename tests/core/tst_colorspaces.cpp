@@ -301,6 +301,29 @@ private slots:
         QCOMPARE(QString::fromStdString(SerialiseColour(space(form), coordinates)), expected);
     }
 
+    // A grey reached from another space has hue 0; within its own space a
+    // written hue stays, as the relative syntax reads it back.
+    void aGreysHueIsZeroUnlessWritten_data() {
+        QTest::addColumn<QString>("from");
+        QTest::addColumn<Triple>("coordinates");
+        QTest::addColumn<QString>("to");
+        QTest::addColumn<double>("hue");
+        QTest::newRow("grey to oklch") << "srgb" << Triple{0.5, 0.5, 0.5} << "oklch" << 0.0;
+        QTest::newRow("white to lch") << "srgb" << Triple{1, 1, 1} << "lch" << 0.0;
+        QTest::newRow("black to hsl") << "display-p3" << Triple{0, 0, 0} << "hsl" << 0.0;
+        QTest::newRow("within oklch") << "oklch" << Triple{0.5, 0, 120} << "oklch" << 120.0;
+        QTest::newRow("none within hwb") << "hwb" << Triple{Missing, 50, 50} << "hwb" << 0.0;
+    }
+    void aGreysHueIsZeroUnlessWritten() {
+        QFETCH(QString, from);
+        QFETCH(Triple, coordinates);
+        QFETCH(QString, to);
+        QFETCH(double, hue);
+        const ColorSpace& target = space(to);
+        QCOMPARE(ConvertColour(space(from), coordinates, target)[std::size_t(target.hueChannel)],
+                 hue);
+    }
+
     void findsSpacesByTheirCssNames_data() {
         QTest::addColumn<QString>("name");
         QTest::addColumn<QString>("expected");
@@ -404,6 +427,9 @@ private slots:
         QTest::newRow("alpha none takes the other's")
             << "srgb" << Triple{1, 0, 0} << Missing << Triple{0, 0, 1} << 0.5 << Triple{0.5, 0, 0.5}
             << 0.5;
+        QTest::newRow("alpha missing in both stays missing")
+            << "srgb" << Triple{1, 0, 0} << Missing << Triple{0, 0, 1} << Missing
+            << Triple{0.5, 0, 0.5} << Missing;
         QTest::newRow("missing in both stays missing")
             << "oklab" << Triple{Missing, 0.1, 0} << 1.0 << Triple{Missing, 0, 0.1} << 1.0
             << Triple{Missing, 0.05, 0.05} << 1.0;
@@ -427,7 +453,10 @@ private slots:
             else
                 QCOMPARE_LT(std::abs(mixed->coordinates[i] - expected[i]), 1e-9);
         }
-        QCOMPARE_LT(std::abs(mixed->alpha - expectedAlpha), 1e-9);
+        if (IsMissing(expectedAlpha))
+            QVERIFY(IsMissing(mixed->alpha));
+        else
+            QCOMPARE_LT(std::abs(mixed->alpha - expectedAlpha), 1e-9);
     }
 
     // The percentages of color-mix(), as CSS Color 5 normalises them.
