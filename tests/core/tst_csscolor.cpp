@@ -5,6 +5,7 @@
 // blue half and half, a hue turned by 120 degrees), and pairs of texts that
 // the definitions make the same colour (a percentage and the number it stands
 // for).
+#include "ColorSpaces.h"
 #include "ColorText.h"
 
 #include <QColor>
@@ -23,6 +24,8 @@ class CssColorTest : public QObject {
 private slots:
     void readsAsTheLibrariesDo();
     void readsTailwindAsCulori();
+    void readsBackWhatTheInformationDialogWrites_data();
+    void readsBackWhatTheInformationDialogWrites();
     void reads_data();
     void reads();
     void sameColour_data();
@@ -105,6 +108,29 @@ void CssColorTest::readsTailwindAsCulori() {
     }
     qInfo("%lld Tailwind colours; largest difference from culori: %d per channel",
           static_cast<long long>(rows.size()), largest);
+}
+
+// Every #rrggbb of a 32 x 32 x 32 grid, written in each form the colour
+// information dialog shows, reads back as the same colour and inside the
+// screen's range.
+void CssColorTest::readsBackWhatTheInformationDialogWrites_data() {
+    QTest::addColumn<QString>("form");
+    for (const char* form : {"rgb", "hsl", "hwb", "lab", "lch", "oklab", "oklch"})
+        QTest::newRow(form) << QString::fromLatin1(form);
+}
+
+void CssColorTest::readsBackWhatTheInformationDialogWrites() {
+    QFETCH(QString, form);
+    const ColorSpace* space = FindColorFunction(form.toStdString());
+    QVERIFY(space != nullptr);
+    for (int step = 0; step < 32 * 32 * 32; ++step) {
+        auto level = [](int index) { return Int16(index * 255 / 31); };
+        const Channels colour{level(step / 1024), level(step / 32 % 32), level(step % 32)};
+        const std::string text = SerialiseColour(*space, CoordinatesOf(*space, colour));
+        const ColorTextResult result = ReadColorText(text);
+        if (!result.read() || result.colour != colour || result.outsideScreen)
+            QFAIL(qPrintable(QString::fromStdString(text) + " reads as " + shown(text.c_str())));
+    }
 }
 
 void CssColorTest::reads_data() {
