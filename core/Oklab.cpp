@@ -1,5 +1,7 @@
 #include "Oklab.h"
 
+#include "ColorMatrix.h"
+
 #include <cmath>
 #include <numbers>
 
@@ -7,34 +9,24 @@ namespace hueprobe {
 
 namespace {
 
-using Matrix = std::array<Triple, 3>;
-
-Triple times(const Matrix& matrix, const Triple& vector) {
-    Triple result{};
-    for (int row = 0; row < 3; ++row)
-        result[row] =
-            matrix[row][0] * vector[0] + matrix[row][1] * vector[1] + matrix[row][2] * vector[2];
-    return result;
-}
-
 // Ottosson's matrices from linear sRGB to the cone responses (LMS) and from
 // their cube roots to OKLab, with their inverses.
-constexpr Matrix LmsFromLinearSrgb{{
+constexpr Matrix3 LmsFromLinearSrgb{{
     {0.4122214708, 0.5363325363, 0.0514459929},
     {0.2119034982, 0.6806995451, 0.1073969566},
     {0.0883024619, 0.2817188376, 0.6299787005},
 }};
-constexpr Matrix OklabFromLmsRoot{{
+constexpr Matrix3 OklabFromLmsRoot{{
     {0.2104542553, 0.7936177850, -0.0040720468},
     {1.9779984951, -2.4285922050, 0.4505937099},
     {0.0259040371, 0.7827717662, -0.8086757660},
 }};
-constexpr Matrix LmsRootFromOklab{{
+constexpr Matrix3 LmsRootFromOklab{{
     {1.0, 0.3963377774, 0.2158037573},
     {1.0, -0.1055613458, -0.0638541728},
     {1.0, -0.0894841775, -1.2914855480},
 }};
-constexpr Matrix LinearSrgbFromLms{{
+constexpr Matrix3 LinearSrgbFromLms{{
     {4.0767416621, -3.3077115913, 0.2309699292},
     {-1.2684380046, 2.6097574011, -0.3413193965},
     {-0.0041960863, -0.7034186147, 1.7076147010},
@@ -62,17 +54,17 @@ Triple LinearSrgb(const Channels& colour) {
 }
 
 Triple OklabFromLinearSrgb(const Triple& linear) {
-    Triple lms = times(LmsFromLinearSrgb, linear);
+    Triple lms = Times(LmsFromLinearSrgb, linear);
     for (double& response : lms)
         response = std::cbrt(response);
-    return times(OklabFromLmsRoot, lms);
+    return Times(OklabFromLmsRoot, lms);
 }
 
 Triple LinearSrgbFromOklab(const Triple& oklab) {
-    Triple lms = times(LmsRootFromOklab, oklab);
+    Triple lms = Times(LmsRootFromOklab, oklab);
     for (double& response : lms)
         response = response * response * response;
-    return times(LinearSrgbFromLms, lms);
+    return Times(LinearSrgbFromLms, lms);
 }
 
 Triple OklchFromOklab(const Triple& oklab) {

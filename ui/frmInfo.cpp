@@ -1,6 +1,7 @@
 #include "frmInfo.h"
 
 #include "ColorMetrics.h"
+#include "ColorSpaces.h"
 #include "Colours.h"
 #include "CssForms.h"
 #include "FormDesign.h"
@@ -19,12 +20,14 @@ namespace {
 
 using namespace design;
 
-// Client area in twips (456 x 352 pixels); the frame cannot be resized.
-constexpr Twips ClientArea{0, 0, 6840, 5280};
+// Client area in twips (456 x 512 pixels); the frame cannot be resized.
+constexpr Twips ClientArea{0, 0, 6840, 7680};
 
 constexpr double UiFontPoints = 9;
 
-// Three frames: the CSS forms with their copy buttons, the nearest chart name,
+// Four frames: the CSS forms with their copy buttons, the forms of CSS Color 4's
+// colour spaces (each written with the decimals that read back as the same
+// #rrggbb) with theirs, the nearest chart name,
 // and a grid of contrast ratios, one row per text colour (white, black, the
 // swatch's code text) with a sample of that text on the colour and a mark for
 // each WCAG level.
@@ -56,7 +59,39 @@ const std::initializer_list<Control> Design = {
      .style = SunkenBorder | ShowsValue, .accessibleName = "ＨＳＬ"},
     {.name = "cmdCopy(3)", .kind = Kind::Button, .container = "Frame1", .place = {5160, 1485, 1260, 360},
      .tab = 3, .text = "コピー", .accessibleName = "ＨＳＬをコピー"},
-    {.name = "Frame2", .kind = Kind::Frame, .place = {120, 2100, 6600, 840},
+    {.name = "Frame4", .kind = Kind::Frame, .place = {120, 2100, 6600, 2280},
+     .text = "ＣＳＳ Ｃｏｌｏｒ ４ の書き方"},
+    {.name = "Label18", .kind = Kind::Label, .container = "Frame4", .place = {180, 375, 1200, 240},
+     .text = "ＨＷＢ"},
+    {.name = "lblForm(4)", .kind = Kind::Label, .container = "Frame4", .place = {1410, 345, 3630, 300},
+     .style = SunkenBorder | ShowsValue, .widest = "hwb(888.88 88.8% 88.8%)", .accessibleName = "ＨＷＢ"},
+    {.name = "cmdCopy(4)", .kind = Kind::Button, .container = "Frame4", .place = {5160, 315, 1260, 360},
+     .tab = 4, .text = "コピー", .accessibleName = "ＨＷＢをコピー"},
+    {.name = "Label19", .kind = Kind::Label, .container = "Frame4", .place = {180, 765, 1200, 240},
+     .text = "Ｌａｂ"},
+    {.name = "lblForm(5)", .kind = Kind::Label, .container = "Frame4", .place = {1410, 735, 3630, 300},
+     .style = SunkenBorder | ShowsValue, .widest = "lab(88.88 -88.88 -888.88)", .accessibleName = "Ｌａｂ"},
+    {.name = "cmdCopy(5)", .kind = Kind::Button, .container = "Frame4", .place = {5160, 705, 1260, 360},
+     .tab = 5, .text = "コピー", .accessibleName = "Ｌａｂをコピー"},
+    {.name = "Label20", .kind = Kind::Label, .container = "Frame4", .place = {180, 1155, 1200, 240},
+     .text = "ＬＣｈ"},
+    {.name = "lblForm(6)", .kind = Kind::Label, .container = "Frame4", .place = {1410, 1125, 3630, 300},
+     .style = SunkenBorder | ShowsValue, .widest = "lch(88.88 888.88 888.88)", .accessibleName = "ＬＣｈ"},
+    {.name = "cmdCopy(6)", .kind = Kind::Button, .container = "Frame4", .place = {5160, 1095, 1260, 360},
+     .tab = 6, .text = "コピー", .accessibleName = "ＬＣｈをコピー"},
+    {.name = "Label21", .kind = Kind::Label, .container = "Frame4", .place = {180, 1545, 1200, 240},
+     .text = "ＯＫＬａｂ"},
+    {.name = "lblForm(7)", .kind = Kind::Label, .container = "Frame4", .place = {1410, 1515, 3630, 300},
+     .style = SunkenBorder | ShowsValue, .widest = "oklab(0.8888 -0.88888 -0.88888)", .accessibleName = "ＯＫＬａｂ"},
+    {.name = "cmdCopy(7)", .kind = Kind::Button, .container = "Frame4", .place = {5160, 1485, 1260, 360},
+     .tab = 7, .text = "コピー", .accessibleName = "ＯＫＬａｂをコピー"},
+    {.name = "Label22", .kind = Kind::Label, .container = "Frame4", .place = {180, 1935, 1200, 240},
+     .text = "ＯＫＬＣｈ"},
+    {.name = "lblForm(8)", .kind = Kind::Label, .container = "Frame4", .place = {1410, 1905, 3630, 300},
+     .style = SunkenBorder | ShowsValue, .widest = "oklch(0.8888 0.88888 888.88)", .accessibleName = "ＯＫＬＣｈ"},
+    {.name = "cmdCopy(8)", .kind = Kind::Button, .container = "Frame4", .place = {5160, 1875, 1260, 360},
+     .tab = 8, .text = "コピー", .accessibleName = "ＯＫＬＣｈをコピー"},
+    {.name = "Frame2", .kind = Kind::Frame, .place = {120, 4500, 6600, 840},
      .text = "いちばん近い色の名前"},
     {.name = "lblName", .kind = Kind::Label, .container = "Frame2", .place = {180, 330, 3900, 300},
      .style = SunkenBorder | ShowsValue, .accessibleName = "いちばん近い色の名前"},
@@ -64,7 +99,7 @@ const std::initializer_list<Control> Design = {
      .text = "色差ΔE00"},
     {.name = "lblDeltaE", .kind = Kind::Label, .container = "Frame2", .place = {5250, 330, 1170, 300},
      .style = RightAligned | SunkenBorder | ShowsValue, .accessibleName = "色差ΔE00"},
-    {.name = "Frame3", .kind = Kind::Frame, .place = {120, 3060, 6600, 2100},
+    {.name = "Frame3", .kind = Kind::Frame, .place = {120, 5460, 6600, 2100},
      .text = "文字の読みやすさ（ＷＣＡＧ ２のコントラスト比）"},
     {.name = "Label6", .kind = Kind::Label, .container = "Frame3", .place = {3930, 300, 1230, 240},
      .text = "通常の文字", .style = Centred},
@@ -129,6 +164,11 @@ const std::initializer_list<Control> Design = {
 };
 // clang-format on
 
+// The colour spaces of the second frame's forms, from lblForm(4) on.
+constexpr std::size_t FirstSpaceForm = 4;
+constexpr std::array<std::string_view, frmInfo::FormCount - FirstSpaceForm> SpaceForms{
+    "hwb", "lab", "lch", "oklab", "oklch"};
+
 // What each row of the contrast grid and each level is called when read aloud.
 constexpr std::array<const char*, frmInfo::TextColourCount> TextColourNames{"白の文字", "黒の文字",
                                                                             "色見本の文字"};
@@ -192,6 +232,11 @@ void frmInfo::showForms(const Channels& colour) {
     lblForm.at(1)->setText(ascii(CssRgb(colour)));
     lblForm.at(2)->setText(ascii(CssRgbCommas(colour)));
     lblForm.at(3)->setText(ascii(CssHsl(colour)));
+    for (std::size_t i = 0; i < SpaceForms.size(); ++i) {
+        const ColorSpace& space = *FindColorSpace(SpaceForms.at(i));
+        lblForm.at(FirstSpaceForm + i)
+            ->setText(ascii(SerialiseColour(space, CoordinatesOf(space, colour))));
+    }
 }
 
 void frmInfo::showNearestName(const Channels& colour) {

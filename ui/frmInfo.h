@@ -11,15 +11,16 @@ class QLabel;
 namespace hueprobe {
 
 // The colour-information dialog: the current colour in the forms a style sheet
-// takes, each with a copy button; the nearest chart name; and how readable white,
-// black and the swatch's own code text are on the colour (WCAG 2 contrast). It
+// takes, CSS Color 4's colour spaces included, each with a copy button; the nearest chart name; and
+// how readable white, black and the swatch's own code text are on the colour (WCAG 2 contrast). It
 // follows the current colour while it is open: the main window hands it every
 // new colour through ShowColour.
 class frmInfo : public DialogWindow<frmInfo> {
     Q_OBJECT
 
 public:
-    static constexpr int FormCount = 4;       // #rrggbb, rgb(r g b), rgb(r, g, b), hsl()
+    // #rrggbb, rgb(r g b), rgb(r, g, b), hsl(), then hwb(), lab(), lch(), oklab(), oklch()
+    static constexpr int FormCount = 9;
     static constexpr int TextColourCount = 3; // white, black, the swatch's code text
     static constexpr int LevelCount = 4;      // AA, AAA, then AA and AAA for large text
 

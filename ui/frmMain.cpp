@@ -4,6 +4,7 @@
 #include "Accessibility.h"
 #include "ChannelScrollBar.h"
 #include "ColorChart.h"
+#include "ColorSpaces.h"
 #include "ColorText.h"
 #include "Colours.h"
 #include "FormDesign.h"
@@ -124,31 +125,82 @@ const char* const NoTextMessage =
     "クリップボードに文字がないので、色を読めませんでした。\n"
     "#FF8000 や rgb(255 128 0) のように色を書いた文字をコピーしてから、もう一度選んでください。";
 
-const char* const AlphaDroppedMessage = "色を読みました。この色には不透明度（アルファ値）がありまし"
-                                        "たが、読み捨てて不透明な色にしました。";
+const char* const ReadMessage = "色を読みました。";
+const char* const AlphaDroppedSentence =
+    "この色には不透明度（アルファ値）がありましたが、読み捨てて不透明な色にしました。";
+const char* const OutsideScreenSentence =
+    "この色は画面で表せる範囲の外にあったので、明るさと色相を保ったまま、"
+    "範囲の中でいちばん近く見える #%1 にしました。";
 
-const char* refusalReason(ColorTextRefusal refusal) {
+// The functions and the color() spaces the reader knows, as the colour-space
+// table lists them: "rgb()、hsl()、…".
+QString functionNames() {
+    QStringList names;
+    for (const ColorSpace& space : ColorSpaces()) {
+        if (!space.functionName.empty())
+            names.append(ascii(std::string(space.functionName)) + "()");
+    }
+    return names.join(u'、') + QStringLiteral("、color()、color-mix()");
+}
+
+QString colorFunctionSpaces() {
+    QStringList names;
+    for (const ColorSpace& space : ColorSpaces()) {
+        if (space.inColorFunction)
+            names.append(ascii(std::string(space.name)));
+    }
+    return names.join(u'、');
+}
+
+QString refusalReason(ColorTextRefusal refusal) {
     switch (refusal) {
     case ColorTextRefusal::Empty:
-        return "空白しかありません。";
+        return QStringLiteral("空白しかありません。");
     case ColorTextRefusal::TooLong:
-        return "色の書き方としては長すぎます。";
+        return QStringLiteral("色の書き方としては長すぎます。");
     case ColorTextRefusal::NotText:
-        return "文字でないデータ（制御文字）が含まれています。";
+        return QStringLiteral("文字でないデータ（制御文字）が含まれています。");
     case ColorTextRefusal::Transparent:
-        return "transparent（透明）は色を持ちません。";
+        return QStringLiteral("transparent（透明）は色を持ちません。");
     case ColorTextRefusal::CurrentColor:
-        return "currentcolor は周りの文字の色を指す言葉で、色そのものではありません。";
+        return QStringLiteral(
+            "currentcolor は周りの文字の色を指す言葉で、色そのものではありません。");
     case ColorTextRefusal::OtherFunction:
-        return "関数の形で読めるのは rgb() と hsl() だけです。color() や lab() など、"
-               "ほかの書き方には対応していません。";
+        return QStringLiteral("色を表す関数ではありません。読める関数は %1 です。")
+            .arg(functionNames());
     case ColorTextRefusal::BadArguments:
-        return "rgb() または hsl() の中の値の書き方が正しくありません。";
+        return QStringLiteral("色の関数の中の値の書き方が正しくありません"
+                              "（値の数、単位、%、区切りの , や / を確かめてください）。");
+    case ColorTextRefusal::UnknownSpace:
+        return QStringLiteral("知らない色空間の名前です。color() で読める色空間は %1 です。")
+            .arg(colorFunctionSpaces());
+    case ColorTextRefusal::UnsupportedCalc:
+        return QStringLiteral("calc() の中で読めるのは、数、チャンネルの名前（r や l など）、"
+                              "e、pi、+ - * / と括弧だけです。単位や %、min() や var() "
+                              "などの関数には対応していません。");
+    case ColorTextRefusal::NotFinite:
+        return QStringLiteral("大きすぎる値、または無限大や非数（NaN）になる値があります。");
+    case ColorTextRefusal::TooDeep:
+        return QStringLiteral("色や括弧の入れ子が深すぎます。");
     case ColorTextRefusal::NotAColour:
     case ColorTextRefusal::None:
         break;
     }
-    return "読めるのは、#FF8000 のような１６進数、rgb()、hsl()、色の名前（orange など）です。";
+    return QStringLiteral("読めるのは、#FF8000 のような１６進数、色の名前（orange など）、"
+                          "rgb() や oklch() などの色の関数、color()、color-mix() です。");
+}
+
+// What the reader changed on its way, said after the colour was taken; empty
+// when it took the colour as written.
+QString readingNotice(const ColorTextResult& result) {
+    if (!result.outsideScreen && !result.alphaDropped)
+        return {};
+    QString notice = QString::fromUtf8(ReadMessage);
+    if (result.outsideScreen)
+        notice += QString::fromUtf8(OutsideScreenSentence).arg(ascii(Module1.strColor));
+    if (result.alphaDropped)
+        notice += QString::fromUtf8(AlphaDroppedSentence);
+    return notice;
 }
 
 // A character that prints nothing, as a web author writes it in a script: tab,
@@ -182,7 +234,7 @@ QString quoted(const QString& text) {
 QString refusalMessage(ColorTextRefusal refusal, const QString& text) {
     return QStringLiteral("クリップボードの文字を色として読めませんでした。\n%1\n\n"
                           "クリップボードの内容：「%2」")
-        .arg(QString::fromUtf8(refusalReason(refusal)), quoted(text));
+        .arg(refusalReason(refusal), quoted(text));
 }
 
 } // namespace
@@ -395,8 +447,8 @@ void frmMain::mnuPaste_Click() {
         return;
     }
     TakeColour(result.colour);
-    if (result.alphaDropped)
-        showNotice(QMessageBox::Information, QString::fromUtf8(AlphaDroppedMessage));
+    if (const QString notice = readingNotice(result); !notice.isEmpty())
+        showNotice(QMessageBox::Information, notice);
 }
 
 // The picked colour comes in as any colour from outside does; a cancel changes

@@ -75,24 +75,58 @@ void ClipReadTest::paste_data() {
     QTest::addColumn<QString>("swatch");
     QTest::addColumn<int>("icon"); // of the message, 0 for none
     QTest::addColumn<QString>("quote");
+    QTest::addColumn<QString>("says"); // parts of the message, split by "|", when they matter
     const QString forty = "The colour of the sky on a summer day is";
     const QString fortyOne = forty + "!";
     const int warning = QMessageBox::Warning;
+    const int information = QMessageBox::Information;
+    const QString outside = "画面で表せる範囲の外|";
     QTest::newRow("opaque") << "rgb(0 255 170 / 100%)"
-                            << "00FFAA" << 0 << QString();
+                            << "00FFAA" << 0 << QString() << QString();
     QTest::newRow("translucent") << "#f00e"
-                                 << "FF0000" << int(QMessageBox::Information) << QString();
-    QTest::newRow("no text") << QString() << "FF7F50" << warning << QString();
+                                 << "FF0000" << information << QString() << "不透明度";
+    QTest::newRow("no text") << QString() << "FF7F50" << warning << QString() << QString();
     QTest::newRow("transparent") << "transparent"
-                                 << "FF7F50" << warning << "transparent";
-    QTest::newRow("40 characters") << forty << "FF7F50" << warning << forty;
-    QTest::newRow("41 characters") << fortyOne << "FF7F50" << warning << forty + "…";
+                                 << "FF7F50" << warning << "transparent" << QString();
+    QTest::newRow("40 characters") << forty << "FF7F50" << warning << forty << QString();
+    QTest::newRow("41 characters") << fortyOne << "FF7F50" << warning << forty + "…" << QString();
     QTest::newRow("control") << "a\tb\x01\r\n\x7f"
-                             << "FF7F50" << warning << "a\\tb\\u{1}\\r\\n\\u{7F}";
+                             << "FF7F50" << warning << "a\\tb\\u{1}\\r\\n\\u{7F}" << QString();
     QTest::newRow("not printing") << "赤\u202E\uE000"
-                                  << "FF7F50" << warning << "赤\\u{202E}\\u{E000}";
+                                  << "FF7F50" << warning << "赤\\u{202E}\\u{E000}" << QString();
     QTest::newRow("10 MB") << QString(10'000'000, u'f') << "FF7F50" << warning
-                           << QString(40, u'f') + "…";
+                           << QString(40, u'f') + "…"
+                           << "長すぎます";
+    QTest::newRow("10 MB of nesting") << QString("color-mix(").repeated(1'000'000) << "FF7F50"
+                                      << warning << QString("color-mix(").repeated(4) + "…"
+                                      << "長すぎます";
+    // A colour beyond the screen: what it became, then that its alpha went.
+    QTest::newRow("outside") << "oklch(70% 0.4 150)"
+                             << "00C248" << information << QString()
+                             << outside + "#00C248 にしました。";
+    QTest::newRow("outside, translucent") << "color(display-p3 1 0 0 / 50%)"
+                                          << "FF0B0C" << information << QString()
+                                          << outside + "#FF0B0C にしました。この色には不透明度";
+    QTest::newRow("mixed") << "color-mix(in srgb, red, blue)"
+                           << "800080" << 0 << QString() << QString();
+    QTest::newRow("unknown space") << "color(cmyk 0 0 0 1)"
+                                   << "FF7F50" << warning << "color(cmyk 0 0 0 1)"
+                                   << "display-p3、";
+    QTest::newRow("calc") << "rgb(calc(50% + 10px) 0 0)"
+                          << "FF7F50" << warning << "rgb(calc(50% + 10px) 0 0)"
+                          << "calc()";
+    QTest::newRow("infinite") << "rgb(calc(1 / 0) 0 0)"
+                              << "FF7F50" << warning << "rgb(calc(1 / 0) 0 0)"
+                              << "無限大";
+    QTest::newRow("deep") << QString("color-mix(").repeated(50) << "FF7F50" << warning
+                          << QString("color-mix(").repeated(4) + "…"
+                          << "入れ子";
+    QTest::newRow("other function") << "var(--brand)"
+                                    << "FF7F50" << warning << "var(--brand)"
+                                    << "oklch()、";
+    QTest::newRow("missing value") << "oklch(0.5 0.1)"
+                                   << "FF7F50" << warning << "oklch(0.5 0.1)"
+                                   << "値の数";
 }
 
 void ClipReadTest::paste() {
@@ -106,6 +140,9 @@ void ClipReadTest::paste() {
     QCOMPARE(notice() ? int(notice()->icon()) : 0, icon);
     if (!quote.isNull())
         QVERIFY2(notice()->text().contains("「" + quote + "」"), qPrintable(notice()->text()));
+    QFETCH(QString, says);
+    for (const QString& part : says.split(u'|', Qt::SkipEmptyParts))
+        QVERIFY2(notice()->text().contains(part), qPrintable(notice()->text()));
 }
 
 void ClipReadTest::ctrlVReadsExceptInTheChartField() {
