@@ -4,23 +4,23 @@
 #include "Accessibility.h"
 #include "ChannelScrollBar.h"
 #include "ColorChart.h"
-#include "ColorText.h"
+#include "ColorTextReading.h"
 #include "Colours.h"
 #include "FormDesign.h"
 #include "HexCodec.h"
 #include "Notice.h"
 #include "PickListComboBox.h"
-#include "picking/ScreenPicker.h"
 #include "frmClip.h"
 #include "frmInfo.h"
+#include "frmPair.h"
 #include "frmVersion.h"
+#include "picking/ScreenPicker.h"
 
 #include <QApplication>
 #include <QClipboard>
 #include <QLabel>
 #include <QLineEdit>
 #include <QMenuBar>
-#include <QMimeData>
 #include <QPushButton>
 
 #include <algorithm>
@@ -116,75 +116,6 @@ QColor toQColor(const Channels& colour) {
     return QColor(colour.at(0), colour.at(1), colour.at(2));
 }
 
-// ---- Messages of the clipboard reader
-
-constexpr qsizetype QuoteLength = 40;
-
-const char* const NoTextMessage =
-    "クリップボードに文字がないので、色を読めませんでした。\n"
-    "#FF8000 や rgb(255 128 0) のように色を書いた文字をコピーしてから、もう一度選んでください。";
-
-const char* const AlphaDroppedMessage = "色を読みました。この色には不透明度（アルファ値）がありまし"
-                                        "たが、読み捨てて不透明な色にしました。";
-
-const char* refusalReason(ColorTextRefusal refusal) {
-    switch (refusal) {
-    case ColorTextRefusal::Empty:
-        return "空白しかありません。";
-    case ColorTextRefusal::TooLong:
-        return "色の書き方としては長すぎます。";
-    case ColorTextRefusal::NotText:
-        return "文字でないデータ（制御文字）が含まれています。";
-    case ColorTextRefusal::Transparent:
-        return "transparent（透明）は色を持ちません。";
-    case ColorTextRefusal::CurrentColor:
-        return "currentcolor は周りの文字の色を指す言葉で、色そのものではありません。";
-    case ColorTextRefusal::OtherFunction:
-        return "関数の形で読めるのは rgb() と hsl() だけです。color() や lab() など、"
-               "ほかの書き方には対応していません。";
-    case ColorTextRefusal::BadArguments:
-        return "rgb() または hsl() の中の値の書き方が正しくありません。";
-    case ColorTextRefusal::NotAColour:
-    case ColorTextRefusal::None:
-        break;
-    }
-    return "読めるのは、#FF8000 のような１６進数、rgb()、hsl()、色の名前（orange など）です。";
-}
-
-// A character that prints nothing, as a web author writes it in a script: tab,
-// line feed and carriage return by their letters, any other by its code.
-QString escaped(char32_t code) {
-    switch (code) {
-    case U'\t':
-        return QStringLiteral("\\t");
-    case U'\n':
-        return QStringLiteral("\\n");
-    case U'\r':
-        return QStringLiteral("\\r");
-    default:
-        return QStringLiteral("\\u{%1}").arg(QString::number(uint(code), 16).toUpper());
-    }
-}
-
-// The first QuoteLength characters of the text, as one line of the interface
-// face that a screen reader can read: characters that print nothing (control,
-// format, private) are shown escaped.
-QString quoted(const QString& text) {
-    const QList<uint> codes = text.left(2 * QuoteLength + 1).toUcs4();
-    QString shown;
-    for (qsizetype i = 0; i < std::min(codes.size(), QuoteLength); ++i) {
-        const auto code = char32_t(codes.at(i));
-        shown += QChar::isPrint(code) ? QString::fromUcs4(&code, 1) : escaped(code);
-    }
-    return codes.size() > QuoteLength ? shown + u'…' : shown;
-}
-
-QString refusalMessage(ColorTextRefusal refusal, const QString& text) {
-    return QStringLiteral("クリップボードの文字を色として読めませんでした。\n%1\n\n"
-                          "クリップボードの内容：「%2」")
-        .arg(QString::fromUtf8(refusalReason(refusal)), quoted(text));
-}
-
 } // namespace
 
 frmMain::frmMain(QWidget* parent)
@@ -246,6 +177,10 @@ void frmMain::buildMenus() {
         mnuFunction->addAction(QStringLiteral("色の情報"), this, &frmMain::mnuInfo_Click);
     mnuInfo->setObjectName(QStringLiteral("mnuInfo"));
     mnuInfo->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_I));
+    QAction* mnuPair =
+        mnuFunction->addAction(QStringLiteral("文字と背景"), this, &frmMain::mnuPair_Click);
+    mnuPair->setObjectName(QStringLiteral("mnuPair"));
+    mnuPair->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_T));
 
     QMenu* mnuHelp = menuBar()->addMenu(QStringLiteral("ヘルプ(&H)"));
     mnuHelp->setObjectName(QStringLiteral("mnuHelp"));
@@ -324,6 +259,8 @@ void frmMain::refreshSwatch() {
     describeColour();
     if (frmInfo* info = frmInfo::ShownInstance())
         info->ShowColour(colour);
+    if (frmPair* pair = frmPair::ShownInstance())
+        pair->ShowColour(colour);
 }
 
 // The controls that take the focus say what the colour is now: the scroll bars
@@ -367,6 +304,7 @@ void frmMain::mnuEnd_Click() {
     frmClip::Unload();
     frmVersion::Unload();
     frmInfo::Unload();
+    frmPair::Unload();
     QApplication::exit(0);
 }
 
@@ -380,23 +318,15 @@ void frmMain::mnuInfo_Click() {
     frmInfo::Show();
 }
 
-// Only the beginning of the text is read, so a huge clipboard is answered at once.
+// A colour chosen in the dialog comes in as any colour from outside does.
+void frmMain::mnuPair_Click() {
+    connect(frmPair::Show(), &frmPair::CurrentColourChosen, this, &frmMain::TakeColour,
+            Qt::UniqueConnection);
+}
+
 void frmMain::mnuPaste_Click() {
-    const QMimeData* clip = QGuiApplication::clipboard()->mimeData();
-    if (clip == nullptr || !clip->hasText()) {
-        showNotice(QMessageBox::Warning, QString::fromUtf8(NoTextMessage));
-        return;
-    }
-    const QString text = clip->text();
-    const QString beginning = text.left(qsizetype(ColorTextMaxLength) + 1);
-    const ColorTextResult result = ReadColorText(beginning.toStdString());
-    if (!result.read()) {
-        showNotice(QMessageBox::Warning, refusalMessage(result.refusal, text));
-        return;
-    }
-    TakeColour(result.colour);
-    if (result.alphaDropped)
-        showNotice(QMessageBox::Information, QString::fromUtf8(AlphaDroppedMessage));
+    if (const std::optional<Channels> colour = readClipboardColor())
+        TakeColour(*colour);
 }
 
 // The picked colour comes in as any colour from outside does; a cancel changes

@@ -60,6 +60,7 @@ private:
     // Reads a colour written as text on the clipboard, or says why it cannot.
     void mnuPaste_Click();
     void mnuInfo_Click();
+    void mnuPair_Click();
     void mnuVersion_Click();
 
     std::array<ChannelScrollBar*, ChannelCount> scrColor{};
