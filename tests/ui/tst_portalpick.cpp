@@ -1,6 +1,8 @@
 // Taking a colour in a Wayland session from a stand-in for the desktop's portal on
-// a private bus: a colour, a cancel, no or a silent portal, answers without a colour.
+// a private bus: a colour, a cancel, no or a silent portal, answers without a colour;
+// and a colour taken into 文字と背景's second colour, the current colour untouched.
 #include "frmMain.h"
+#include "frmPair.h"
 
 #include <QAction>
 #include <QDBusConnection>
@@ -8,6 +10,7 @@
 #include <QLabel>
 #include <QMessageBox>
 #include <QProcess>
+#include <QPushButton>
 #include <QTest>
 
 using namespace hueprobe;
@@ -26,6 +29,8 @@ private slots:
     void initTestCase();
     void pick_data();
     void pick();
+    void pickTheSecondColour_data();
+    void pickTheSecondColour();
 
 private:
     QString swatch() const { return window->findChild<QLabel*>("lblColor")->text(); }
@@ -84,6 +89,41 @@ void PortalPickTest::pick() {
         QCOMPARE(this->swatch(), swatch);
         notice()->close();
     }
+}
+
+void PortalPickTest::pickTheSecondColour_data() {
+    QTest::addColumn<QString>("behaviour");
+    QTest::addColumn<QString>("second"); // afterwards; #ffffff is the colour before
+    QTest::addColumn<QString>("says");   // part of the message; empty: no message
+    QTest::newRow("colour") << "colour"
+                            << "#8033ff"
+                            << "";
+    QTest::newRow("nocolor") << "nocolor"
+                             << "#ffffff"
+                             << "色が読めない";
+}
+
+void PortalPickTest::pickTheSecondColour() {
+    QFETCH(QString, behaviour);
+    QFETCH(QString, second);
+    QFETCH(QString, says);
+    QProcess standIn;
+    standIn.start(STAND_IN, {behaviour});
+    QVERIFY(standIn.waitForReadyRead() && standIn.readLine() == "ready\n");
+    window->TakeColour({0x12, 0x34, 0x56});
+    window->findChild<QAction*>("mnuPair")->trigger();
+    frmPair* dialog = frmPair::ShownInstance();
+    dialog->findChild<QPushButton*>("cmdPick")->click();
+    auto* lblSecond = dialog->findChild<QLabel*>("lblSecond");
+    if (says.isEmpty()) {
+        QTRY_COMPARE_WITH_TIMEOUT(lblSecond->text(), second, 15'000);
+    } else {
+        QTRY_VERIFY_WITH_TIMEOUT(notice() && notice()->text().contains(says), 15'000);
+        QCOMPARE(lblSecond->text(), second);
+        notice()->close();
+    }
+    QCOMPARE(this->swatch(), QStringLiteral("123456"));
+    frmPair::Unload();
 }
 
 QTEST_MAIN(PortalPickTest)
