@@ -27,6 +27,10 @@ double ratioOfLuminances(double one, double other) {
     return one > other ? (one + 0.05) / (other + 0.05) : (other + 0.05) / (one + 0.05);
 }
 
+Int16 oneUnitToward(Int16 value, Int16 target) {
+    return value == target ? value : Int16(value < target ? value + 1 : value - 1);
+}
+
 // The text colour's hue and chroma, and the colours of other lightnesses that
 // keep them: the chroma is cut only as far as the screen needs.
 class HueLine {
@@ -105,7 +109,7 @@ private:
     Channels settle(Channels colour, Int16 extreme) const {
         while (!passes(colour)) {
             for (Int16& channel : colour)
-                channel += Int16(channel < extreme) - Int16(channel > extreme);
+                channel = oneUnitToward(channel, extreme);
         }
         while (const std::optional<Channels> closer = nearestPassingStep(colour))
             colour = *closer;
@@ -119,7 +123,7 @@ private:
             if (colour.at(i) == text_.at(i))
                 continue;
             Channels step = colour;
-            step.at(i) += colour.at(i) < text_.at(i) ? 1 : -1;
+            step.at(i) = oneUnitToward(colour.at(i), text_.at(i));
             if (!passes(step))
                 continue;
             const double difference = distance(step);
