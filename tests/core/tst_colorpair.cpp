@@ -258,22 +258,6 @@ private slots:
         QVERIFY(level == 255 || reference().luminance({Int16(level + 1), Int16(level + 1),
                                                        Int16(level + 1)}) >= light);
     }
-
-    // The pair's measures take the text and the background in their roles: the
-    // suggestions are for the text, and each seen pair is that vision's view of them.
-    void measurePairKeepsTheRoles() {
-        const Channels text = colour("FF7F50");
-        const Channels background = colour("FFFFFF");
-        const PairMeasures measures = MeasurePair(text, background);
-        QCOMPARE(measures.nearestAA, NearestPassing(text, background, 4.5));
-        QCOMPARE(measures.nearestAAA, NearestPassing(text, background, 7));
-        for (std::size_t i = 0; i < ColorVisions.size(); ++i) {
-            const SeenPair& seen = measures.seen.at(i);
-            QCOMPARE(seen.text, SeenWith(ColorVisions.at(i), text));
-            QCOMPARE(seen.background, SeenWith(ColorVisions.at(i), background));
-            QCOMPARE(seen.ratio, reference().ratio(seen.text, seen.background));
-        }
-    }
 };
 
 QTEST_MAIN(ColorPairTest)
