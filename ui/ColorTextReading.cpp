@@ -74,12 +74,13 @@ QString quoted(const QString& text) {
     return codes.size() > QuoteLength ? shown + u'…' : shown;
 }
 
+// The message names where the text came from and quotes what it held.
 QString refusalMessage(ColorTextSource source, ColorTextRefusal refusal, const QString& text) {
     const bool clipboard = source == ColorTextSource::Clipboard;
-    return QStringLiteral("%1の文字を色として読めませんでした。\n%2\n\n%3の内容：「%4」")
-        .arg(clipboard ? QStringLiteral("クリップボード") : QStringLiteral("入力した色"),
+    return QStringLiteral("%1を色として読めませんでした。\n%2\n\n%3：「%4」")
+        .arg(clipboard ? QStringLiteral("クリップボードの文字") : QStringLiteral("書いた文字"),
              QString::fromUtf8(refusalReason(refusal)),
-             clipboard ? QStringLiteral("クリップボード") : QStringLiteral("入力した色"),
+             clipboard ? QStringLiteral("クリップボードの内容") : QStringLiteral("書いた文字"),
              quoted(text));
 }
 

@@ -11,6 +11,7 @@
 #include "picking/ScreenPicker.h"
 
 #include <QClipboard>
+#include <QCloseEvent>
 #include <QGuiApplication>
 #include <QKeyEvent>
 #include <QLabel>
@@ -216,6 +217,12 @@ frmPair::frmPair()
     showPair();
 }
 
+// The field loses the focus while the window is destroyed, and must then no
+// longer reach this half-destroyed dialog.
+frmPair::~frmPair() {
+    disconnect(txtSecond, nullptr, this, nullptr);
+}
+
 void frmPair::buildControls() {
     const Built built = build(this, Design);
     lblCurrent = built.get<QLabel>("lblCurrent");
@@ -399,6 +406,11 @@ void frmPair::announcePair() {
     for (QWidget* control : pairControls)
         describeNow(control, pair);
     announce(lblRatio, pair);
+}
+
+void frmPair::closeEvent(QCloseEvent* event) {
+    txtSecond->setModified(false);
+    QWidget::closeEvent(event);
 }
 
 void frmPair::keyPressEvent(QKeyEvent* event) {

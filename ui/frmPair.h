@@ -7,6 +7,7 @@
 #include <array>
 #include <optional>
 
+class QCloseEvent;
 class QKeyEvent;
 class QLabel;
 class QLineEdit;
@@ -28,6 +29,8 @@ class frmPair : public DialogWindow<frmPair> {
     Q_OBJECT
 
 public:
+    ~frmPair() override;
+
     static constexpr int LevelCount = 5;   // AA, AAA, large AA, large AAA, non-text
     static constexpr int NearestCount = 2; // the nearest colours for AA and AAA
     static constexpr int SampleCount = 4;  // body and large text, each both ways round
@@ -56,6 +59,8 @@ signals:
 protected:
     // Escape closes the dialog, as it closes the message windows of the desktop.
     void keyPressEvent(QKeyEvent* event) override;
+    // Closing leaves a colour half written in the field unread.
+    void closeEvent(QCloseEvent* event) override;
 
 private:
     friend class DialogWindow<frmPair>;
