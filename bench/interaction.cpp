@@ -1,11 +1,18 @@
 // In-process benchmarks of the main window's two ways of changing the colour:
-// a chart pick with every refresh it causes, and one scroll bar change. Each
-// case runs once with the handlers alone and once with the repaint of what they
-// changed, and checks that the display shows the colour set (and was painted).
+// a chart pick with every refresh it causes, and one scroll bar change; then one
+// scroll bar change with the text-and-background dialog open, which works out
+// everything it shows again (both nearest-colour searches included), and those
+// measures alone. Each window case runs once with the handlers alone and once
+// with the repaint of what they changed, and checks that the display shows the
+// colour set (and was painted).
 #include "ChannelScrollBar.h"
 #include "ColorChart.h"
+#include "ColorPair.h"
 #include "PickListComboBox.h"
 #include "frmMain.h"
+#include "frmPair.h"
+
+#include <QAction>
 
 #include <QEvent>
 #include <QLabel>
@@ -91,6 +98,47 @@ private slots:
         QCOMPARE(Module1.intColor.at(0), value);
         QCOMPARE(window->findChild<QLabel*>(QStringLiteral("lblColor10(0)"))->text(),
                  QString::number(value));
+    }
+
+    void pairChange_data() { repaintColumn(); }
+
+    // Teal and a pink swing on a white page: teal reaches AA but not AAA, the pink
+    // neither, so every change runs one or both searches.
+    void pairChange() {
+        QFETCH(bool, repaint);
+        window->TakeColour({0, 128, 128});
+        window->findChild<QAction*>(QStringLiteral("mnuPair"))->trigger();
+        frmPair* dialog = frmPair::ShownInstance();
+        QVERIFY(dialog);
+        auto* lblRatio = dialog->findChild<QLabel*>(QStringLiteral("lblRatio"));
+        paintPending();
+        PaintCounter ratioPaints;
+        lblRatio->installEventFilter(&ratioPaints);
+        int changes = 0;
+        QBENCHMARK {
+            scrRed->setValue(scrRed->value() == 0 ? 255 : 0);
+            ++changes;
+            if (repaint)
+                paintPending();
+        }
+        if (repaint)
+            QCOMPARE(ratioPaints.paints, changes);
+        const bool pink = scrRed->value() == 255;
+        QCOMPARE(lblRatio->text(), pink ? QStringLiteral("2.43:1") : QStringLiteral("4.77:1"));
+        lblRatio->removeEventFilter(&ratioPaints);
+        frmPair::Unload();
+    }
+
+    // The measures of one pair alone, without the windows.
+    void pairMeasures() {
+        const Channels white{255, 255, 255};
+        Channels text{0, 128, 128};
+        PairMeasures measures;
+        QBENCHMARK {
+            text[0] = Int16(255 - text[0]);
+            measures = MeasurePair(text, white);
+        }
+        QVERIFY(measures.nearestAA && measures.nearestAAA);
     }
 
     void cleanupTestCase() { window.reset(); }

@@ -31,6 +31,10 @@ inline constexpr std::array<WcagLevel, 4> WcagLevels{{
     {"AAA large", 4.5},
 }};
 
+// User-interface components and graphical objects (non-text contrast): the
+// edge of a field, a button or an icon against what is next to it.
+inline constexpr WcagLevel NonTextLevel{"non-text", 3};
+
 bool Passes(double ratio, const WcagLevel& level);
 
 // The ratio as "4.83:1": rounded to hundredths, except that a ratio just short

@@ -11,6 +11,7 @@
 
 #include <QGroupBox>
 #include <QLabel>
+#include <QLineEdit>
 #include <QPushButton>
 
 #include <algorithm>
@@ -75,6 +76,8 @@ QWidget* makeWidget(const Control& control, QWidget* parent) {
         return new QGroupBox(parent);
     case Kind::Option:
         return new OptionButton(parent);
+    case Kind::TextBox:
+        return new QLineEdit(parent);
     }
     return nullptr;
 }
@@ -88,6 +91,8 @@ void setText(QWidget* widget, const QString& text) {
         frame->setTitle(text);
     else if (auto* combo = qobject_cast<QComboBox*>(widget))
         combo->setEditText(text);
+    else if (auto* field = qobject_cast<QLineEdit*>(widget))
+        field->setText(text);
 }
 
 QWidget* make(const Control& control, QWidget* parent) {

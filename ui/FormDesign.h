@@ -38,6 +38,7 @@ enum class Kind {
     Button,     // push button; Enter presses it while it has the focus
     Frame,      // a titled frame that holds controls, such as one group of options
     Option,     // option button; the options in one frame form an exclusive group
+    TextBox,    // one-line text field
 };
 
 inline constexpr int NoColour = -1; // keep the toolkit's colour

@@ -4,8 +4,7 @@
 #include "Accessibility.h"
 #include "ChannelScrollBar.h"
 #include "ColorChart.h"
-#include "ColorSpaces.h"
-#include "ColorText.h"
+#include "ColorTextReading.h"
 #include "Colours.h"
 #include "FormDesign.h"
 #include "HexCodec.h"
@@ -13,6 +12,7 @@
 #include "PickListComboBox.h"
 #include "frmClip.h"
 #include "frmInfo.h"
+#include "frmPair.h"
 #include "frmVersion.h"
 #include "picking/ScreenPicker.h"
 
@@ -21,7 +21,6 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QMenuBar>
-#include <QMimeData>
 #include <QPushButton>
 
 #include <algorithm>
@@ -117,126 +116,6 @@ QColor toQColor(const Channels& colour) {
     return QColor(colour.at(0), colour.at(1), colour.at(2));
 }
 
-// ---- Messages of the clipboard reader
-
-constexpr qsizetype QuoteLength = 40;
-
-const char* const NoTextMessage =
-    "クリップボードに文字がないので、色を読めませんでした。\n"
-    "#FF8000 や rgb(255 128 0) のように色を書いた文字をコピーしてから、もう一度選んでください。";
-
-const char* const ReadMessage = "色を読みました。";
-const char* const AlphaDroppedSentence =
-    "この色には不透明度（アルファ値）がありましたが、読み捨てて不透明な色にしました。";
-const char* const OutsideScreenSentence =
-    "この色は画面で表せる範囲の外にあったので、明るさと色相を保ったまま、"
-    "範囲の中でいちばん近く見える #%1 にしました。";
-
-// The functions and the color() spaces the reader knows, as the colour-space
-// table lists them: "rgb()、hsl()、…".
-QString functionNames() {
-    QStringList names;
-    for (const ColorSpace& space : ColorSpaces()) {
-        if (!space.functionName.empty())
-            names.append(ascii(std::string(space.functionName)) + "()");
-    }
-    return names.join(u'、') + QStringLiteral("、color()、color-mix()");
-}
-
-QString colorFunctionSpaces() {
-    QStringList names;
-    for (const ColorSpace& space : ColorSpaces()) {
-        if (space.inColorFunction)
-            names.append(ascii(std::string(space.name)));
-    }
-    return names.join(u'、');
-}
-
-QString refusalReason(ColorTextRefusal refusal) {
-    switch (refusal) {
-    case ColorTextRefusal::Empty:
-        return QStringLiteral("空白しかありません。");
-    case ColorTextRefusal::TooLong:
-        return QStringLiteral("色の書き方としては長すぎます。");
-    case ColorTextRefusal::NotText:
-        return QStringLiteral("文字でないデータ（制御文字）が含まれています。");
-    case ColorTextRefusal::Transparent:
-        return QStringLiteral("transparent（透明）は色を持ちません。");
-    case ColorTextRefusal::CurrentColor:
-        return QStringLiteral(
-            "currentcolor は周りの文字の色を指す言葉で、色そのものではありません。");
-    case ColorTextRefusal::OtherFunction:
-        return QStringLiteral("色を表す関数ではありません。読める関数は %1 です。")
-            .arg(functionNames());
-    case ColorTextRefusal::BadArguments:
-        return QStringLiteral("色の関数の中の値の書き方が正しくありません"
-                              "（値の数、単位、%、区切りの , や / を確かめてください）。");
-    case ColorTextRefusal::UnknownSpace:
-        return QStringLiteral("知らない色空間の名前です。color() で読める色空間は %1 です。")
-            .arg(colorFunctionSpaces());
-    case ColorTextRefusal::UnsupportedCalc:
-        return QStringLiteral("calc() の中で読めるのは、数、チャンネルの名前（r や l など）、"
-                              "e、pi、+ - * / と括弧だけです。単位や %、min() や var() "
-                              "などの関数には対応していません。");
-    case ColorTextRefusal::NotFinite:
-        return QStringLiteral("大きすぎる値、または無限大や非数（NaN）になる値があります。");
-    case ColorTextRefusal::TooDeep:
-        return QStringLiteral("色や括弧の入れ子が深すぎます。");
-    case ColorTextRefusal::NotAColour:
-    case ColorTextRefusal::None:
-        break;
-    }
-    return QStringLiteral("読めるのは、#FF8000 のような１６進数、色の名前（orange など）、"
-                          "rgb() や oklch() などの色の関数、color()、color-mix() です。");
-}
-
-// What the reader changed on its way, said after the colour was taken; empty
-// when it took the colour as written.
-QString readingNotice(const ColorTextResult& result) {
-    if (!result.outsideScreen && !result.alphaDropped)
-        return {};
-    QString notice = QString::fromUtf8(ReadMessage);
-    if (result.outsideScreen)
-        notice += QString::fromUtf8(OutsideScreenSentence).arg(ascii(Module1.strColor));
-    if (result.alphaDropped)
-        notice += QString::fromUtf8(AlphaDroppedSentence);
-    return notice;
-}
-
-// A character that prints nothing, as a web author writes it in a script: tab,
-// line feed and carriage return by their letters, any other by its code.
-QString escaped(char32_t code) {
-    switch (code) {
-    case U'\t':
-        return QStringLiteral("\\t");
-    case U'\n':
-        return QStringLiteral("\\n");
-    case U'\r':
-        return QStringLiteral("\\r");
-    default:
-        return QStringLiteral("\\u{%1}").arg(QString::number(uint(code), 16).toUpper());
-    }
-}
-
-// The first QuoteLength characters of the text, as one line of the interface
-// face that a screen reader can read: characters that print nothing (control,
-// format, private) are shown escaped.
-QString quoted(const QString& text) {
-    const QList<uint> codes = text.left(2 * QuoteLength + 1).toUcs4();
-    QString shown;
-    for (qsizetype i = 0; i < std::min(codes.size(), QuoteLength); ++i) {
-        const auto code = char32_t(codes.at(i));
-        shown += QChar::isPrint(code) ? QString::fromUcs4(&code, 1) : escaped(code);
-    }
-    return codes.size() > QuoteLength ? shown + u'…' : shown;
-}
-
-QString refusalMessage(ColorTextRefusal refusal, const QString& text) {
-    return QStringLiteral("クリップボードの文字を色として読めませんでした。\n%1\n\n"
-                          "クリップボードの内容：「%2」")
-        .arg(refusalReason(refusal), quoted(text));
-}
-
 } // namespace
 
 frmMain::frmMain(QWidget* parent)
@@ -298,6 +177,10 @@ void frmMain::buildMenus() {
         mnuFunction->addAction(QStringLiteral("色の情報"), this, &frmMain::mnuInfo_Click);
     mnuInfo->setObjectName(QStringLiteral("mnuInfo"));
     mnuInfo->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_I));
+    QAction* mnuPair =
+        mnuFunction->addAction(QStringLiteral("文字と背景"), this, &frmMain::mnuPair_Click);
+    mnuPair->setObjectName(QStringLiteral("mnuPair"));
+    mnuPair->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_T));
 
     QMenu* mnuHelp = menuBar()->addMenu(QStringLiteral("ヘルプ(&H)"));
     mnuHelp->setObjectName(QStringLiteral("mnuHelp"));
@@ -376,6 +259,8 @@ void frmMain::refreshSwatch() {
     describeColour();
     if (frmInfo* info = frmInfo::ShownInstance())
         info->ShowColour(colour);
+    if (frmPair* pair = frmPair::ShownInstance())
+        pair->ShowColour(colour);
 }
 
 // The controls that take the focus say what the colour is now: the scroll bars
@@ -419,6 +304,7 @@ void frmMain::mnuEnd_Click() {
     frmClip::Unload();
     frmVersion::Unload();
     frmInfo::Unload();
+    frmPair::Unload();
     QApplication::exit(0);
 }
 
@@ -432,23 +318,15 @@ void frmMain::mnuInfo_Click() {
     frmInfo::Show();
 }
 
-// Only the beginning of the text is read, so a huge clipboard is answered at once.
+// A colour chosen in the dialog comes in as any colour from outside does.
+void frmMain::mnuPair_Click() {
+    connect(frmPair::Show(), &frmPair::CurrentColourChosen, this, &frmMain::TakeColour,
+            Qt::UniqueConnection);
+}
+
 void frmMain::mnuPaste_Click() {
-    const QMimeData* clip = QGuiApplication::clipboard()->mimeData();
-    if (clip == nullptr || !clip->hasText()) {
-        showNotice(QMessageBox::Warning, QString::fromUtf8(NoTextMessage));
-        return;
-    }
-    const QString text = clip->text();
-    const QString beginning = text.left(qsizetype(ColorTextMaxLength) + 1);
-    const ColorTextResult result = ReadColorText(beginning.toStdString());
-    if (!result.read()) {
-        showNotice(QMessageBox::Warning, refusalMessage(result.refusal, text));
-        return;
-    }
-    TakeColour(result.colour);
-    if (const QString notice = readingNotice(result); !notice.isEmpty())
-        showNotice(QMessageBox::Information, notice);
+    if (const std::optional<Channels> colour = readClipboardColor())
+        TakeColour(*colour);
 }
 
 // The picked colour comes in as any colour from outside does; a cancel changes

@@ -38,8 +38,9 @@ public:
     void cmb140_Click();
     // The copy button: the colour shown goes to the clipboard in the format lngClipMode names.
     void Command1_Click();
-    // A colour taken in from outside the window (the screen, the clipboard) becomes
-    // the current colour as a chart pick does; the chart field keeps its text.
+    // A colour taken in from outside the window (the screen, the clipboard, a
+    // colour chosen in a dialog) becomes the current colour as a chart pick does;
+    // the chart field keeps its text.
     void TakeColour(const Channels& colour);
     // Quit: ends the program at once, the open dialogs included. Ending signals
     // take this way too.
@@ -60,6 +61,7 @@ private:
     // Reads a colour written as text on the clipboard, or says why it cannot.
     void mnuPaste_Click();
     void mnuInfo_Click();
+    void mnuPair_Click();
     void mnuVersion_Click();
 
     std::array<ChannelScrollBar*, ChannelCount> scrColor{};

@@ -1,6 +1,8 @@
 // Taking a colour in a Wayland session from a stand-in for the desktop's portal on
-// a private bus: a colour, a cancel, no or a silent portal, answers without a colour.
+// a private bus: a colour, a cancel, no or a silent portal, answers without a colour;
+// and a colour taken into 文字と背景's second colour, the current colour untouched.
 #include "frmMain.h"
+#include "frmPair.h"
 
 #include <QAction>
 #include <QDBusConnection>
@@ -8,6 +10,7 @@
 #include <QLabel>
 #include <QMessageBox>
 #include <QProcess>
+#include <QPushButton>
 #include <QTest>
 
 using namespace hueprobe;
@@ -26,6 +29,7 @@ private slots:
     void initTestCase();
     void pick_data();
     void pick();
+    void pickTheSecondColour();
 
 private:
     QString swatch() const { return window->findChild<QLabel*>("lblColor")->text(); }
@@ -84,6 +88,20 @@ void PortalPickTest::pick() {
         QCOMPARE(this->swatch(), swatch);
         notice()->close();
     }
+}
+
+void PortalPickTest::pickTheSecondColour() {
+    QProcess standIn;
+    standIn.start(STAND_IN, {"colour"});
+    QVERIFY(standIn.waitForReadyRead() && standIn.readLine() == "ready\n");
+    window->TakeColour({0x12, 0x34, 0x56});
+    window->findChild<QAction*>("mnuPair")->trigger();
+    frmPair* dialog = frmPair::ShownInstance();
+    dialog->findChild<QPushButton*>("cmdPick")->click();
+    QTRY_COMPARE_WITH_TIMEOUT(dialog->findChild<QLabel*>("lblSecond")->text(),
+                              QStringLiteral("#8033ff"), 15'000);
+    QCOMPARE(swatch(), QStringLiteral("123456"));
+    frmPair::Unload();
 }
 
 QTEST_MAIN(PortalPickTest)
