@@ -119,7 +119,7 @@ bool ScreencopyPicker::everyOutputCaptured() const {
 // The outputs' images side by side make one desktop, so that a device pixel names
 // one pixel of one output; the aim never crosses from one to the next by a key.
 void ScreencopyPicker::showOverlays() {
-    QSize size;
+    QSize size(0, 0);
     for (Output& output : outputs) {
         output.deviceArea = QRect(QPoint(size.width(), 0), output.image.size());
         size = QSize(size.width() + output.image.width(),
