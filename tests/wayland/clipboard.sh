@@ -61,7 +61,13 @@ quit_by() { # menu or a signal's name
 }
 
 echo "No platform named, a Wayland display set: Hueprobe is a Wayland window"
+echo "that takes nothing from the clipboard at start: its owner still serves it"
+spawn_as_sway_user wl-copy --foreground 'before start' </dev/null >/dev/null 2>&1
+owner=$spawned
+expect_clipboard 'before start' "after wl-copy"
 start
+kill -0 "$owner" 2>/dev/null || fail "the clipboard was taken at start: '$(pasted)'"
+kill "$owner"
 echo "The copy button's text is read by wl-paste while Hueprobe runs"
 copy
 expect_clipboard FF0100 "after the copy button"
