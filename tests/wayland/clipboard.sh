@@ -66,7 +66,7 @@ spawn_as_sway_user wl-copy --foreground 'before start' </dev/null >/dev/null 2>&
 owner=$spawned
 expect_clipboard 'before start' "after wl-copy"
 start
-kill -0 "$owner" 2>/dev/null || fail "the clipboard was taken at start: '$(pasted)'"
+ps -o stat= -p "$owner" | grep -qv Z || fail "the clipboard was taken at start: '$(pasted)'"
 kill "$owner"
 echo "The copy button's text is read by wl-paste while Hueprobe runs"
 copy
