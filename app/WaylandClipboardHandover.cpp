@@ -13,15 +13,17 @@ namespace hueprobe {
 
 namespace {
 
-// wl-copy takes the clipboard within milliseconds; past this the program ends anyway
-// and wl-copy, if it gets there, serves the text all the same.
+// wl-copy takes the clipboard within milliseconds; past this Hueprobe says the text
+// is not kept, and ends.
 constexpr int KeeperAnswerMilliseconds = 5000;
 
 // GNOME's compositor copies the text of every new clipboard owner and serves it once
-// the owner quits; a handover there would only add a process.
-bool compositorKeepsClipboard() {
+// the owner quits. On KDE Plasma, Klipper (there by default) does the same; there a
+// handover would also risk a window, as KWin since Plasma 6.5 offers wl-copy only the
+// newer data-control protocol, which wl-clipboard 2.2 lacks.
+bool desktopKeepsClipboard() {
     const QList<QByteArray> desktops = qgetenv("XDG_CURRENT_DESKTOP").split(':');
-    return desktops.contains("GNOME");
+    return desktops.contains("GNOME") || desktops.contains("KDE");
 }
 
 void sayNotKept(const char* why) {
@@ -79,7 +81,7 @@ void keepWaylandClipboardAfterQuit() {
     QClipboard* clipboard = QGuiApplication::clipboard();
     // A copy by another program that the compositor has already announced counts.
     QCoreApplication::processEvents(QEventLoop::ExcludeUserInputEvents);
-    if (!clipboard->ownsClipboard() || compositorKeepsClipboard())
+    if (!clipboard->ownsClipboard() || desktopKeepsClipboard())
         return; // nothing copied, another program copied since, or the desktop keeps it
     const QByteArray text = clipboard->text().toUtf8();
     if (text.isEmpty())

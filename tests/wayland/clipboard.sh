@@ -55,6 +55,7 @@ quit_by() { # menu or a signal's name
     else
         kill -s "$1" "$app"
     fi
+    eventually process_ended "$app" || fail "quit by $1 did not end Hueprobe"
     status=0
     wait "$app" || status=$?
     [ "$status" -eq 0 ] || fail "quit by $1: status $status: $(cat "$log")"
@@ -66,14 +67,14 @@ spawn_as_sway_user wl-copy --foreground 'before start' </dev/null >/dev/null 2>&
 owner=$spawned
 expect_clipboard 'before start' "after wl-copy"
 start
-ps -o stat= -p "$owner" | grep -qv Z || fail "the clipboard was taken at start: '$(pasted)'"
+! process_ended "$owner" || fail "the clipboard was taken at start: '$(pasted)'"
 kill "$owner"
 echo "The copy button's text is read by wl-paste while Hueprobe runs"
 copy
 expect_clipboard FF0100 "after the copy button"
 quit_by menu
 
-echo "The copy outlives Hueprobe, by menu or signal, except where GNOME keeps it"
+echo "The copy outlives Hueprobe, by menu or signal; GNOME and KDE keep it themselves"
 while read -r ending desktop kept; do
     start XDG_CURRENT_DESKTOP="$desktop"
     copy
@@ -87,7 +88,7 @@ done <<TABLE
 menu sway kept
 TERM sway kept
 HUP sway kept
-menu KDE kept
+menu KDE gone
 TERM ubuntu:GNOME gone
 TABLE
 

@@ -125,9 +125,16 @@ start_sway() {
         case "$socket" in *.lock) ;; *) WAYLAND_DISPLAY=$(basename "$socket") ;; esac
     done
     export WAYLAND_DISPLAY
+    # A keyboard that stays (a wtype that only waits): without one, each wtype call
+    # would bring the seat's keyboard and take it away again, and a window could miss
+    # the first keys while it learns of it.
+    spawn_as_sway_user wtype -s 3600000 </dev/null >/dev/null 2>&1
+    sway_keyboard=$spawned
 }
 
 stop_sway() {
+    [ -z "${sway_keyboard:-}" ] || kill "$sway_keyboard" 2>/dev/null || true
+    sway_keyboard=""
     [ -z "${sway:-}" ] || kill "$sway" 2>/dev/null || true
     [ -z "${sway:-}" ] || wait "$sway" 2>/dev/null || true
     sway=""
@@ -147,9 +154,15 @@ sway_has_window() { # APP_ID
     as_sway_user swaymsg -t get_tree | grep -q "\"app_id\": \"$1\""
 }
 
-# Types keys with wtype (its arguments) into the focused window, all in one call:
-# each call is a new keyboard, whose first key the window may miss while it learns
-# of it, so a pause and a tap of Shift come first.
+# Types keys with wtype (its arguments) into the focused window, all in one call.
+# A pause and a tap of Shift come first: each call is a new virtual keyboard, whose
+# first key a window may miss.
 sway_keys() {
     as_sway_user wtype -s 100 -k Shift_L "$@"
+}
+
+# True once a process of the test's has ended: a child not yet waited for is a
+# zombie, which kill -0 still finds.
+process_ended() { # PID
+    ! ps -o stat= -p "$1" | grep -qv Z
 }
