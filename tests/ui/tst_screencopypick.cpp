@@ -128,13 +128,13 @@ void ScreencopyPickTest::keys() {
     QTRY_VERIFY(!overlay());
 }
 
-// A pointer a quarter into a pixel of the overlay is over the device pixel there.
+// A pointer three quarters into a device pixel is over that pixel, not the next.
 void ScreencopyPickTest::click() {
     useGrim("exec /bin/cat '" + folder.filePath("screen.ppm") + "'");
     ask();
     QTRY_VERIFY(overlay());
     const qreal ratio = qreal(device.width()) / overlay()->width();
-    const QPointF at(101.25 / ratio, 57.75 / ratio);
+    const QPointF at(101.75 / ratio, 57.75 / ratio);
     QMouseEvent release(QEvent::MouseButtonRelease, at, overlay()->mapToGlobal(at), Qt::LeftButton,
                         Qt::NoButton, Qt::NoModifier);
     QCoreApplication::sendEvent(overlay(), &release);

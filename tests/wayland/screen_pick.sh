@@ -20,8 +20,8 @@ readonly AppId=io.github.hueprobe.Hueprobe
 readonly Aside='for_window [title="^Hueprobe$"] floating enable, move position 0 0'
 work=$(mktemp -d /tmp/screen-pick.XXXXXX)
 chmod 755 "$work"
-bus="" portal=""
-trap 'kill $bus $portal 2>/dev/null || true; stop_sway; rm -rf "$work"' EXIT
+app="" bus="" portal=""
+trap 'kill $app $bus $portal 2>/dev/null || true; stop_sway; rm -rf "$work"' EXIT
 
 step() { echo "-- $*"; }
 hueprobe_log() { cat "$sway_runtime/hueprobe.log"; }
@@ -61,6 +61,7 @@ start_hueprobe() {
 stop_hueprobe() {
     kill "$app"
     wait "$app" || fail "Hueprobe ended with status $?: $(hueprobe_log)"
+    app=""
 }
 
 # The colour in force, copied by the copy button (which keeps the focus).
@@ -199,7 +200,8 @@ Down,KP_Enter 0 1
 Left,Left,Up,Return -2 -1
 Right,Down,Down,Down,Down,Return 1 4
 END
-    pick 'Right Escape' "$(colour_at $((middle_x + 1)) $((middle_y + 4)))"
+    # Where Escape would have picked, the colour differs from the one in force.
+    pick 'Left Escape' "$(colour_at $((middle_x + 1)) $((middle_y + 4)))"
     stop_hueprobe
 }
 
