@@ -74,15 +74,18 @@ expect_colour() {
 
 open_picker() { sway_keys -M ctrl -M shift -k c -m shift -m ctrl; }
 
-# pick KEYS COLOUR: the picker opened by Ctrl+Shift+C, the keys typed (wtype's
+# pick COLOUR KEY...: the picker opened by Ctrl+Shift+C, the keys typed (wtype's
 # names), then the colour in force.
 pick() {
+    colour=$1
+    shift
     open_picker
     expect_showing overlay "after Ctrl+Shift+C"
-    # shellcheck disable=SC2046 # one word a key
-    sway_keys $(printf -- '-k %s ' $1)
-    expect_showing main "after $1"
-    expect_colour "$2"
+    keys="$*"
+    for key; do set -- "$@" -k "$key" && shift; done
+    sway_keys "$@"
+    expect_showing main "after $keys"
+    expect_colour "$colour"
 }
 
 # expect_message WHY COLOUR: the picker opened, a message instead of an overlay,
@@ -101,8 +104,8 @@ standin=$(sway_program "$2")
 
 step "one colour: Enter picks the middle of the output, Escape cancels"
 start_hueprobe
-pick Return 3366CC
-pick 'Left Escape' 3366CC
+pick 3366CC Return
+pick 3366CC Left Escape
 stop_hueprobe
 
 step "no grim: a message, and the colour as it was"
@@ -152,7 +155,7 @@ for behaviour in colour old; do
         eventually grep -q answered "$work/standin" || fail "the portal was not asked"
         expect_colour 8033FF
     else
-        pick Return 3366CC
+        pick 3366CC Return
     fi
     stop_hueprobe
     kill "$portal"
@@ -188,20 +191,21 @@ pattern() {
     eventually [ "$(pixel_at 639 399)" = "$(colour_at $middle_x $middle_y)" ] ||
         fail "the pattern is not shown"
     start_hueprobe
-    while read -r keys dx dy; do
+    while read -r dx dy keys; do
         echo "$keys"
-        pick "$(echo "$keys" | tr , ' ')" "$(colour_at $((middle_x + dx)) $((middle_y + dy)))"
+        # shellcheck disable=SC2086 # one word a key
+        pick "$(colour_at $((middle_x + dx)) $((middle_y + dy)))" $keys
     done <<END
-Return 0 0
-Left,Return -1 0
-Right,Return 1 0
-Up,space 0 -1
-Down,KP_Enter 0 1
-Left,Left,Up,Return -2 -1
-Right,Down,Down,Down,Down,Return 1 4
+0 0 Return
+-1 0 Left Return
+1 0 Right Return
+0 -1 Up space
+0 1 Down KP_Enter
+-2 -1 Left Left Up Return
+1 4 Right Down Down Down Down Return
 END
     # Where Escape would have picked, the colour differs from the one in force.
-    pick 'Left Escape' "$(colour_at $((middle_x + 1)) $((middle_y + 4)))"
+    pick "$(colour_at $((middle_x + 1)) $((middle_y + 4)))" Left Escape
     stop_hueprobe
 }
 

@@ -42,7 +42,7 @@ QString outputRemoved() {
 
 // grim's own first line says why it failed; a crash has none.
 QString whyFailed(QProcess& grim) {
-    const QString said =
+    QString said =
         QString::fromLocal8Bit(grim.readAllStandardError()).trimmed().section(u'\n', 0, 0);
     if (!said.isEmpty())
         return said;
