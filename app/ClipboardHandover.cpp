@@ -1,4 +1,5 @@
 #include "ClipboardHandover.h"
+#include "WaylandClipboardHandover.h"
 
 #include <QClipboard>
 #include <QCoreApplication>
@@ -102,11 +103,7 @@ void handOverToKeeper(const QByteArray& text, xcb_window_t owner) {
                      qPrintable(keeperFailure(keeper)));
 }
 
-} // namespace
-
-void keepClipboardAfterQuit() {
-    if (QGuiApplication::platformName() != QLatin1String("xcb"))
-        return;
+void keepX11ClipboardAfterQuit() {
     const QClipboard* clipboard = QGuiApplication::clipboard();
     if (!clipboard->ownsClipboard())
         return; // nothing copied, or another program copied since
@@ -116,10 +113,22 @@ void keepClipboardAfterQuit() {
         handOverToKeeper(text, owner);
 }
 
+} // namespace
+
 #else
 
-void keepClipboardAfterQuit() {} // no X11 here: the system keeps what was copied
+namespace {
+void keepX11ClipboardAfterQuit() {} // no keeper here to hand the text to
+} // namespace
 
 #endif
+
+void keepClipboardAfterQuit() {
+    const QString platform = QGuiApplication::platformName();
+    if (platform == QLatin1String("xcb"))
+        keepX11ClipboardAfterQuit();
+    else if (platform.startsWith(QLatin1String("wayland")))
+        keepWaylandClipboardAfterQuit();
+}
 
 } // namespace hueprobe

@@ -9,8 +9,8 @@ namespace hueprobe {
 // A copy needs nothing more than QClipboard::setText(): whatever text Hueprobe still
 // owns on the clipboard at quit is kept. On X11 with a clipboard manager, Qt hands the
 // text to the manager; without one, hueprobe-clipboard-keeper serves it until another
-// program copies. Elsewhere the platform keeps the clipboard, or (Wayland) its
-// compositor's clipboard manager does.
+// program copies. On Wayland, wl-copy serves it where the compositor keeps nothing
+// (see WaylandClipboardHandover.h). Elsewhere the platform keeps the clipboard.
 void keepClipboardAfterQuit();
 
 } // namespace hueprobe

@@ -26,8 +26,10 @@ set(CPACK_DEBIAN_PACKAGE_PRIORITY optional)
 set(CPACK_DEBIAN_PACKAGE_SHLIBDEPS ON)
 set(CPACK_DEBIAN_PACKAGE_DEPENDS "fonts-ipafont-gothic")
 # With Qt's Wayland plugin the window is native on a Wayland desktop; without it, it
-# opens through XWayland.
-set(CPACK_DEBIAN_PACKAGE_RECOMMENDS "qt6-wayland")
+# opens through XWayland. On wlroots desktops (sway and others), whose compositor
+# keeps no clipboard, wl-copy (wl-clipboard) keeps the copied colour after quit, and
+# grim takes the still image of the screen that a colour is picked from.
+set(CPACK_DEBIAN_PACKAGE_RECOMMENDS "qt6-wayland, wl-clipboard, grim")
 set(CPACK_DEBIAN_PACKAGE_HOMEPAGE ${HUEPROBE_HOMEPAGE})
 
 include(CPack)

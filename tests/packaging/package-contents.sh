@@ -30,7 +30,12 @@ for package in fonts-ipafont-gothic libqt6widgets6 libqt6gui6 libqt6core6 libxcb
     echo "$depends" | tr ',' '\n' | grep -Eq "^ *$package(t64)?( |$)" ||
         fail "Depends lacks $package: $depends"
 done
-[ "$(field Recommends)" = qt6-wayland ] || fail "Recommends: $(field Recommends)"
+# What the Wayland paths run: Qt's Wayland platform, the keeper, the screen image.
+recommends=$(field Recommends)
+for package in qt6-wayland wl-clipboard grim; do
+    echo "$recommends" | tr ',' '\n' | grep -Eq "^ *$package( |$)" ||
+        fail "Recommends lacks $package: $recommends"
+done
 
 unpacked=$(mktemp -d)
 trap 'rm -rf "$unpacked"' EXIT

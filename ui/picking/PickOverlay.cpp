@@ -2,10 +2,14 @@
 
 #include "HexCodec.h"
 
+#include <QEnterEvent>
 #include <QKeyEvent>
 #include <QMouseEvent>
 #include <QPainter>
 #include <QScreen>
+
+#include <algorithm>
+#include <cmath>
 
 namespace hueprobe {
 
@@ -15,7 +19,9 @@ constexpr int Cells = 11; // pixels across the magnifier, the pointer's in the m
 constexpr int Zoom = 8;   // each pixel shown as a square this many pixels wide
 constexpr int Side = Cells * Zoom;
 constexpr int CodeHeight = 22;
-constexpr int Gap = 24; // between the pointer and the magnifier, clear of the cursor
+constexpr int Gap = 24;      // between the pointer and the magnifier, clear of the cursor
+constexpr int CrossGap = 3;  // the crosshair's arms leave the aimed pixel itself in view
+constexpr int CrossArm = 12; // and reach this far from it
 
 QColor pixelAt(const QImage& image, QPoint at) {
     return image.rect().contains(at) ? QColor(image.pixel(at)) : QColor(Qt::black);
@@ -30,15 +36,14 @@ QString codeOf(QColor colour) {
 
 } // namespace
 
-PickOverlay::PickOverlay(QScreen* screen, const QImage& desktop)
+PickOverlay::PickOverlay(QScreen* screen, const QImage& desktop, QRect deviceArea)
     : QWidget(nullptr, Qt::Window | Qt::FramelessWindowHint | Qt::BypassWindowManagerHint |
                            Qt::WindowStaysOnTopHint)
     , desktop(desktop)
-    , ratio(screen->devicePixelRatio()) {
-    // Qt places a monitor's corner in device pixels and scales only its size.
-    const QRect area = screen->geometry();
-    deviceArea = QRect(area.topLeft(), area.size() * ratio);
-    setGeometry(area);
+    , deviceArea(deviceArea)
+    , ratio(qreal(deviceArea.width()) / screen->geometry().width()) {
+    setScreen(screen);
+    setGeometry(screen->geometry());
     setAttribute(Qt::WA_OpaquePaintEvent);
     setMouseTracking(true);
     setFocusPolicy(Qt::StrongFocus);
@@ -52,17 +57,33 @@ PickOverlay::PickOverlay(QScreen* screen, const QImage& desktop)
 
 void PickOverlay::showPointer(QPoint devicePixel) {
     const bool wasShown = deviceArea.contains(pointer);
-    const QRect before = magnifierArea();
+    const QRect before = magnifierArea().united(crosshairArea());
     pointer = devicePixel;
     if (wasShown)
         update(before);
     if (deviceArea.contains(pointer))
-        update(magnifierArea());
+        update(magnifierArea().united(crosshairArea()));
+}
+
+void PickOverlay::drawCrosshair() {
+    drawsCrosshair = true;
+}
+
+QPointF PickOverlay::pointerOnOverlay() const {
+    return QPointF(pointer - deviceArea.topLeft()) / ratio;
+}
+
+QRect PickOverlay::crosshairArea() const {
+    if (!drawsCrosshair)
+        return {};
+    const QPoint at = pointerOnOverlay().toPoint();
+    return QRect(at - QPoint(CrossArm + 2, CrossArm + 2),
+                 QSize(2 * CrossArm + 5, 2 * CrossArm + 5));
 }
 
 // Beside the pointer, below and to the right unless that would leave the monitor.
 QRect PickOverlay::magnifierArea() const {
-    const QPointF at = QPointF(pointer - deviceArea.topLeft()) / ratio;
+    const QPointF at = pointerOnOverlay();
     QRect box(0, 0, Side + 2, Side + CodeHeight + 2);
     int left = qRound(at.x()) + Gap;
     if (left + box.width() > width())
@@ -80,8 +101,23 @@ void PickOverlay::paintEvent(QPaintEvent* event) {
     painter.drawImage(
         dirty, desktop,
         QRectF(QPointF(deviceArea.topLeft()) + dirty.topLeft() * ratio, dirty.size() * ratio));
-    if (deviceArea.contains(pointer))
-        paintMagnifier(painter);
+    if (!deviceArea.contains(pointer))
+        return;
+    if (drawsCrosshair)
+        paintCrosshair(painter);
+    paintMagnifier(painter);
+}
+
+// Four arms around the aimed pixel, left open, white over black to show on any colour.
+void PickOverlay::paintCrosshair(QPainter& painter) const {
+    const QPointF centre = pointerOnOverlay() + QPointF(0.5, 0.5) / ratio;
+    for (const QPointF arm : {QPointF(1, 0), QPointF(-1, 0), QPointF(0, 1), QPointF(0, -1)}) {
+        const QLineF line(centre + arm * CrossGap, centre + arm * CrossArm);
+        painter.setPen(QPen(Qt::black, 3));
+        painter.drawLine(line);
+        painter.setPen(QPen(Qt::white, 1));
+        painter.drawLine(line);
+    }
 }
 
 void PickOverlay::paintMagnifier(QPainter& painter) const {
@@ -105,15 +141,32 @@ void PickOverlay::paintMagnifier(QPainter& painter) const {
     painter.drawText(codeArea, Qt::AlignCenter, codeOf(pixelAt(desktop, pointer)));
 }
 
-void PickOverlay::mouseMoveEvent(QMouseEvent* /*event*/) {
-    emit pointerMoved();
+// The pixel whose square holds the position: at scale 2 a pointer half-way into
+// a pixel of the overlay is over the second of its two device pixels.
+QPoint PickOverlay::devicePixelAt(QPointF position) const {
+    const QPoint inside(int(std::floor(position.x() * ratio)),
+                        int(std::floor(position.y() * ratio)));
+    const QRect onMonitor(QPoint(0, 0), deviceArea.size());
+    return deviceArea.topLeft() + QPoint(std::clamp(inside.x(), 0, onMonitor.right()),
+                                         std::clamp(inside.y(), 0, onMonitor.bottom()));
+}
+
+// Where a pointer comes in, the aim follows it from there.
+void PickOverlay::enterEvent(QEnterEvent* event) {
+    emit pointerMoved(devicePixelAt(event->position()));
+}
+
+void PickOverlay::mouseMoveEvent(QMouseEvent* event) {
+    emit pointerMoved(devicePixelAt(event->position()));
 }
 
 void PickOverlay::mouseReleaseEvent(QMouseEvent* event) {
-    if (event->button() == Qt::LeftButton)
+    if (event->button() == Qt::LeftButton) {
+        emit pointerMoved(devicePixelAt(event->position()));
         emit pickRequested();
-    else if (event->button() == Qt::RightButton)
+    } else if (event->button() == Qt::RightButton) {
         emit cancelRequested();
+    }
 }
 
 void PickOverlay::keyPressEvent(QKeyEvent* event) {

@@ -46,21 +46,40 @@ const QString BadColour =
     QStringLiteral("デスクトップのポータルから届いた色が読めないため、色は変えていません。");
 const QString Unfinished = QStringLiteral("デスクトップのポータルが色を取り終えられませんでした。");
 
-QString reasonFor(const QDBusError& error) {
+// What a failed call says the desktop lacks, if anything: a portal that is there
+// and fails is not the same as none.
+enum class Lack { Nothing, Portal, PickColor };
+
+Lack lackShownBy(const QDBusError& error) {
     switch (error.type()) {
     case QDBusError::Disconnected:
     case QDBusError::NoServer:
     case QDBusError::ServiceUnknown:
-        return noPortal();
-    case QDBusError::NoReply:
-    case QDBusError::Timeout:
-    case QDBusError::TimedOut:
-        return NoAnswer;
+        return Lack::Portal;
     case QDBusError::UnknownInterface:
     case QDBusError::UnknownProperty:
     case QDBusError::UnknownMethod:
     case QDBusError::InvalidArgs:
+        return Lack::PickColor;
+    default:
+        return Lack::Nothing;
+    }
+}
+
+QString reasonFor(const QDBusError& error) {
+    switch (lackShownBy(error)) {
+    case Lack::Portal:
+        return noPortal();
+    case Lack::PickColor:
         return noPickColor();
+    case Lack::Nothing:
+        break;
+    }
+    switch (error.type()) {
+    case QDBusError::NoReply:
+    case QDBusError::Timeout:
+    case QDBusError::TimedOut:
+        return NoAnswer;
     default:
         return Failed.arg(error.message());
     }
@@ -83,9 +102,18 @@ std::optional<Channels> colourIn(const QVariantMap& results) {
 
 } // namespace
 
+PortalPicker::PortalPicker(QObject* parent, ScreenPicker* otherwise)
+    : ScreenPicker(parent)
+    , otherwise(otherwise) {}
+
 void PortalPicker::requestColour(Answer answer) {
     finish({}); // a request still waiting is replaced, as if cancelled
     waiting = std::move(answer);
+    // Without a session bus a call is never answered, not even by an error.
+    if (!QDBusConnection::sessionBus().isConnected()) {
+        notOffered(noPortal());
+        return;
+    }
     QDBusMessage get = QDBusMessage::createMethodCall(
         Portal, PortalPath, QStringLiteral("org.freedesktop.DBus.Properties"),
         QStringLiteral("Get"));
@@ -105,10 +133,13 @@ template <class Then> void PortalPicker::whenAnswered(const QDBusMessage& call, 
                 if (request != requests)
                     return; // answered or replaced meanwhile
                 const QDBusMessage reply = watcher->reply();
-                if (reply.type() == QDBusMessage::ErrorMessage)
-                    finish({std::nullopt, reasonFor(QDBusError(reply))});
-                else
+                const QDBusError error(reply);
+                if (reply.type() != QDBusMessage::ErrorMessage)
                     then(reply);
+                else if (lackShownBy(error) != Lack::Nothing)
+                    notOffered(reasonFor(error));
+                else
+                    finish({std::nullopt, reasonFor(error)});
             });
 }
 // NOLINTEND(clang-analyzer-cplusplus.NewDeleteLeaks)
@@ -120,7 +151,18 @@ void PortalPicker::versionKnown(const QDBusMessage& reply) {
     if (isNumber && version >= FirstVersionWithPickColor)
         askForColour();
     else
-        finish({std::nullopt, noPickColor()});
+        notOffered(noPickColor());
+}
+
+// Where the desktop has no picker of its own, the request goes on to the other way.
+void PortalPicker::notOffered(const QString& reason) {
+    if (!otherwise) {
+        finish({std::nullopt, reason});
+        return;
+    }
+    Answer answer = std::exchange(waiting, {});
+    finish({});
+    otherwise->requestColour(std::move(answer));
 }
 
 void PortalPicker::askForColour() {

@@ -16,7 +16,9 @@ class PortalPicker : public ScreenPicker {
     Q_OBJECT
 
 public:
-    using ScreenPicker::ScreenPicker;
+    // Where the desktop has no portal or no PickColor, otherwise (if given) is
+    // asked instead of saying so.
+    explicit PortalPicker(QObject* parent, ScreenPicker* otherwise = nullptr);
 
     void requestColour(Answer answer) override;
 
@@ -25,9 +27,11 @@ private:
     template <class Then> void whenAnswered(const QDBusMessage& call, Then then);
     void versionKnown(const QDBusMessage& reply);
     void askForColour();
+    void notOffered(const QString& reason);
     void listenAt(const QString& requestPath);
     void finish(const PickAnswer& answer);
 
+    ScreenPicker* otherwise;
     Answer waiting;
     quint64 requests = 0; // numbers the requests, so a late answer to a replaced one is dropped
     QString listening;    // the request object whose Response is awaited

@@ -1,6 +1,7 @@
 #include "ScreenPicker.h"
 
 #include "PortalPicker.h"
+#include "ScreencopyPicker.h"
 #ifdef HUEPROBE_HAS_XCB
 #include "X11Picker.h"
 #endif
@@ -29,11 +30,19 @@ public:
     }
 };
 
+// Hueprobe's own overlay can cover the outputs only as a window of the Wayland
+// session itself.
+bool isNativeWayland() {
+    return QGuiApplication::platformName().startsWith(QLatin1String("wayland"));
+}
+
 } // namespace
 
 ScreenPicker* ScreenPicker::forThisSession(QObject* parent) {
+    // The desktop's own picker where it has one (GNOME, KDE), else a still image
+    // of the outputs taken by screencopy (wlroots).
     if (isWaylandSession())
-        return new PortalPicker(parent);
+        return new PortalPicker(parent, isNativeWayland() ? new ScreencopyPicker(parent) : nullptr);
 #ifdef HUEPROBE_HAS_XCB
     if (QGuiApplication::platformName() == QLatin1String("xcb"))
         return new X11Picker(parent);

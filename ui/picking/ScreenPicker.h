@@ -19,12 +19,11 @@ struct PickAnswer {
 };
 
 // Takes one colour from anywhere on the screen, the way the session allows: the
-// desktop's own picker under Wayland, Hueprobe's magnifier over a still image
-// of the screen under X11. Asking never blocks; each request gets one answer, at
-// once where nothing can be picked, else later from the event loop (the window
-// stays usable meanwhile where the picker is the desktop's). A new request while
-// one is still waiting replaces it, so a picker that never answers cannot hold
-// the user up.
+// desktop's own picker under Wayland where it has one, else Hueprobe's magnifier
+// over a still image of the screen (X11, and wlroots desktops through grim). Asking never blocks;
+// each request gets one answer, at once where nothing can be picked, else later from the event loop
+// (the window stays usable meanwhile where the picker is the desktop's). A new request while one is
+// still waiting replaces it, so a picker that never answers cannot hold the user up.
 class ScreenPicker : public QObject {
     Q_OBJECT
 

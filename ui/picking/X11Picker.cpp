@@ -59,7 +59,10 @@ void X11Picker::requestColour(Answer answer) {
 // Every monitor gets an overlay; the first takes the keyboard and the mouse.
 bool X11Picker::showOverlays() {
     for (QScreen* screen : QGuiApplication::screens()) {
-        auto* overlay = new PickOverlay(screen, desktop);
+        // Qt places a monitor's corner in device pixels and scales only its size.
+        const QRect area = screen->geometry();
+        auto* overlay = new PickOverlay(
+            screen, desktop, QRect(area.topLeft(), area.size() * screen->devicePixelRatio()));
         connect(overlay, &PickOverlay::pointerMoved, this, &X11Picker::followPointer);
         connect(overlay, &PickOverlay::stepRequested, this, &X11Picker::step);
         connect(overlay, &PickOverlay::pickRequested, this, &X11Picker::pick);
