@@ -73,7 +73,7 @@ public slots:
 private:
     void startFrontEnd(const QString& backend);
     void startStandIn(QProcess& process, const QString& program, const QString& behaviour);
-    void pickAndExpect(const QString& swatch, const QString& says);
+    void pickAndExpect(const QString& swatch, const QString& says, int bound = 5'000);
     QString swatch() const { return window->findChild<QLabel*>("lblColor")->text(); }
 
     QProcess bus;
@@ -131,7 +131,8 @@ void PortalPickTest::startFrontEnd(const QString& backendBehaviour) {
     QTRY_VERIFY(portalServes());
 }
 
-void PortalPickTest::pickAndExpect(const QString& swatch, const QString& says) {
+// Waits at most the bound for the message (a silent portal needs the call's own).
+void PortalPickTest::pickAndExpect(const QString& swatch, const QString& says, int bound) {
     window->TakeColour({0x12, 0x34, 0x56});
     responses = 0;
     window->findChild<QAction*>("mnuPick")->trigger();
@@ -141,7 +142,7 @@ void PortalPickTest::pickAndExpect(const QString& swatch, const QString& says) {
         QCOMPARE(this->swatch(), swatch);
         QVERIFY(!notice());
     } else {
-        QTRY_VERIFY_WITH_TIMEOUT(notice() && notice()->text().contains(says), 15'000);
+        QTRY_VERIFY_WITH_TIMEOUT(notice() && notice()->text().contains(says), bound);
         QCOMPARE(this->swatch(), swatch);
     }
 }
@@ -178,7 +179,7 @@ void PortalPickTest::throughTheDesktopPortal() {
     startFrontEnd(backend);
     pickAndExpect(swatch, says);
     if (backend != "unnamed" && backend != "absent") { // the front end asked the backend
-        QVERIFY(this->backend.canReadLine() || this->backend.waitForReadyRead());
+        QTRY_VERIFY(this->backend.canReadLine());
         QCOMPARE(this->backend.readLine(), "asked\n");
     }
 }
@@ -207,7 +208,7 @@ void PortalPickTest::whatOnlyABrokenPortalDoes() {
     QFETCH(QString, says);
     if (behaviour != "none")
         startStandIn(standIn, STAND_IN, behaviour);
-    pickAndExpect(swatch, says);
+    pickAndExpect(swatch, says, 12'000);
 }
 
 QTEST_MAIN(PortalPickTest)
