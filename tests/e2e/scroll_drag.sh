@@ -51,7 +51,7 @@ client_shot "$work/before.png"
 
 step "the thumb held and moved: the colour stays"
 # At 0 the thumb sits at the bar's left end, just right of its arrow button.
-read -r x y < <(to_client $((Bar[0] + Bar[3] + 6)) $((Bar[1] + Bar[3] / 2)))
+read -r x y < <(to_client $((Bar[0] + 22)) $((Bar[1] + Bar[3] / 2)))
 xdotool mousemove "$x" "$y" mousedown 1
 for dx in 10 20 40 80 120 160; do xdotool mousemove "$((x + dx))" "$y"; done
 eventually bar_changed || fail "the thumb did not follow the pointer"
