@@ -10,10 +10,10 @@
 #include "HexCodec.h"
 #include "Notice.h"
 #include "PickListComboBox.h"
-#include "picking/ScreenPicker.h"
 #include "frmClip.h"
 #include "frmInfo.h"
 #include "frmVersion.h"
+#include "picking/ScreenPicker.h"
 
 #include <QApplication>
 #include <QClipboard>
