@@ -1,8 +1,10 @@
 #!/bin/bash
 # Taking a colour from an X11 screen by click and keys, cancelling by Escape and
-# right click, at scale 1 and 2. The desktop is a checkerboard of single pixels in
-# two colours, below the main window: a pick one pixel off shows the other colour,
-# and each row changes the colour, or would if it picked by mistake.
+# right click, at scale 1 and 2. The desktop, below the main window, is grey with
+# one marked pixel in each 4x4 tile, at (1,1): each arrow key is tried from the
+# one neighbour of a mark from which only that key reaches it, so a key moving
+# the wrong way, or by more than one pixel, picks grey. Each row changes the
+# colour, or would if it picked by mistake.
 set -euo pipefail
 : "${HUEPROBE:?path of the hueprobe program}"
 readonly ClientHeight=316 # the main window below its menu bar, in pixels
@@ -29,9 +31,9 @@ start_hueprobe() {
 
 X_SCREEN=1280x1024x24 start_x_server
 unset XDG_SESSION_TYPE
-readonly Even=3366CC Odd=CC6633 # where x + y is even, and odd
-printf '#define c_width 2\n#define c_height 2\nstatic unsigned char c_bits[] = {\n 0x01, 0x02 };\n' >"$work/c.xbm"
-xsetroot -bitmap "$work/c.xbm" -fg "#$Even" -bg "#$Odd"
+readonly Mark=CC3366 Grey=808080 # where x % 4 = y % 4 = 1, and elsewhere
+printf '#define t_width 4\n#define t_height 4\nstatic unsigned char t_bits[] = {\n 0x00, 0x02, 0x00, 0x00 };\n' >"$work/t.xbm"
+xsetroot -bitmap "$work/t.xbm" -fg "#$Mark" -bg "#$Grey"
 
 # Copies with the copy button of a main window drawn at the given scale.
 copy_and_expect_at() {
@@ -63,13 +65,19 @@ while read -r x y action colour; do
     step "$action from $x,$y: $colour"
     pick 1 "$x" "$y" "$action" "$colour"
 done <<END
-600 800 click,1 $Even
-601 800 click,1 $Odd
-600 800 key,Right,Return $Odd
-600 800 key,Left,Up,space $Even
-600 800 key,Down,KP_Enter $Odd
-600 800 key,Escape $Odd
-600 802 click,3 $Odd
+601 801 click,1 $Mark
+602 801 click,1 $Grey
+600 801 key,Right,Return $Mark
+600 800 key,Escape $Mark
+600 800 click,3 $Mark
+600 800 click,1 $Grey
+602 801 key,Left,space $Mark
+601 801 key,Right,Return $Grey
+601 800 key,Down,KP_Enter $Mark
+601 801 key,Up,Return $Grey
+601 802 key,Up,Return $Mark
+601 801 key,Down,Return $Grey
+602 802 key,Left,Up,Return $Mark
 END
 keys alt+f Return
 wait "$app" || fail "quit ended the program with status $?"
@@ -79,6 +87,6 @@ QT_SCALE_FACTOR=2 "$HUEPROBE" 2>"$work/hueprobe.log" &
 app=$!
 main=$(eventually window_of "$app") || fail "the main window did not appear"
 copy_and_expect_at 2 000000
-pick 2 601 800 click,1 $Odd
-pick 2 601 800 key,Right,Return $Even
-pick 2 601 801 key,Up,Return $Odd
+pick 2 601 801 click,1 $Mark
+pick 2 602 801 click,1 $Grey
+pick 2 600 801 key,Right,Return $Mark

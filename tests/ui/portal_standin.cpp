@@ -1,13 +1,14 @@
-// A stand-in for the desktop's portal: answers Screenshot.PickColor as its one
-// argument says; prints "ready" once it serves and "answered" once it has answered.
+// A stand-in for the desktop's portal front end, for what the real one never does:
+// never answer ("never"), offer only version 1 of Screenshot ("old"), or send a
+// colour of the wrong type ("wrongtype"); and, where no real front end can run
+// (a compositor's own session in the Wayland tests), pick 8033FF ("colour").
+// Prints "ready" once it serves and "answered" once it has answered.
 #include <QCoreApplication>
 #include <QDBusArgument>
 #include <QDBusConnection>
 #include <QDBusContext>
 #include <QDBusMessage>
 #include <QTextStream>
-
-#include <cmath>
 
 class StandIn : public QObject, protected QDBusContext {
     Q_OBJECT
@@ -32,28 +33,21 @@ public slots:
         // only once it has the reply misses it.
         QDBusMessage response =
             QDBusMessage::createSignal(path, "org.freedesktop.portal.Request", "Response");
-        response << uint(behaviour == "cancel" ? 1 : behaviour == "ended" ? 2 : 0) << results();
+        response << 0U << QVariantMap{{"color", colour()}};
         connection().send(response);
         QTextStream(stdout) << "answered" << Qt::endl;
         return QDBusObjectPath(path);
     }
 
 private:
-    QVariantMap results() const {
-        const QHash<QString, QList<double>> colours = {{"colour", {0.5, 0.2, 1}},
-                                                       {"below", {0.5, -0.01, 0.5}},
-                                                       {"above", {0.5, 0.5, 1.01}},
-                                                       {"nan", {std::nan(""), 0.5, 0.5}}};
+    QVariant colour() const {
         if (behaviour == "wrongtype")
-            return {{"color", QStringLiteral("#8033FF")}};
-        if (!colours.contains(behaviour))
-            return {};
-        QDBusArgument colour;
-        colour.beginStructure();
-        for (double fraction : colours.value(behaviour))
-            colour << fraction;
-        colour.endStructure();
-        return {{"color", QVariant::fromValue(colour)}};
+            return QStringLiteral("#8033FF");
+        QDBusArgument fractions;
+        fractions.beginStructure();
+        fractions << 0.5 << 0.2 << 1.0;
+        fractions.endStructure();
+        return QVariant::fromValue(fractions);
     }
 
     QString behaviour;
