@@ -192,8 +192,8 @@ void FrmPairTest::secondColourStaysWhileTheCurrentChanges() {
 void FrmPairTest::badTextChangesNoColour_data() {
     QTest::addColumn<QString>("typed");
     QTest::addColumn<QString>("reason");
-    QTest::newRow("another notation") << "lab(50 40 59)"
-                                      << "rgb() と hsl() だけ";
+    QTest::newRow("unknown colour space") << "color(cmyk 0 0 0)"
+                                          << "知らない色空間";
     QTest::newRow("transparent") << "transparent"
                                  << "色を持ちません";
     QTest::newRow("a sentence") << "the sky at noon"
