@@ -66,7 +66,10 @@ void handOverToWlCopy(QClipboard& clipboard, const QByteArray& text, const QStri
     QObject::connect(&clipboard, &QClipboard::dataChanged, &taking, quitOnceSettled);
     QObject::connect(&keeper, &QProcess::finished, &taking, quitOnceSettled);
     QObject::connect(&keeper, &QProcess::errorOccurred, &taking, quitOnceSettled);
-    QTimer::singleShot(KeeperAnswerMilliseconds, &taking, &QEventLoop::quit);
+    QTimer deadline;
+    deadline.setSingleShot(true);
+    QObject::connect(&deadline, &QTimer::timeout, &taking, &QEventLoop::quit);
+    deadline.start(KeeperAnswerMilliseconds);
     keeper.start(program, {QStringLiteral("--type"), QStringLiteral("text/plain")});
     keeper.write(text);
     keeper.closeWriteChannel();
