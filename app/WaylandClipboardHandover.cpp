@@ -81,11 +81,13 @@ void handOverToWlCopy(QClipboard& clipboard, const QByteArray& text, const QStri
 } // namespace
 
 void keepWaylandClipboardAfterQuit() {
+    if (desktopKeepsClipboard())
+        return;
     QClipboard* clipboard = QGuiApplication::clipboard();
     // A copy by another program that the compositor has already announced counts.
     QCoreApplication::processEvents(QEventLoop::ExcludeUserInputEvents);
-    if (!clipboard->ownsClipboard() || desktopKeepsClipboard())
-        return; // nothing copied, another program copied since, or the desktop keeps it
+    if (!clipboard->ownsClipboard())
+        return; // nothing copied, or another program copied since
     const QByteArray text = clipboard->text().toUtf8();
     if (text.isEmpty())
         return;
