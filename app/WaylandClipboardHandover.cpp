@@ -30,7 +30,7 @@ void sayNotKept(const char* why) {
     std::fprintf(stderr, "hueprobe: %s; the copied text is not kept\n", why);
 }
 
-bool failedToStartOrCrashed(const QProcess& keeper) {
+bool keeperFailed(const QProcess& keeper) {
     return keeper.error() == QProcess::FailedToStart ||
            keeper.exitStatus() == QProcess::CrashExit || keeper.exitCode() != 0;
 }
@@ -39,7 +39,7 @@ bool failedToStartOrCrashed(const QProcess& keeper) {
 void sayWhyNotKept(const QProcess& keeper, const QString& program) {
     if (keeper.error() == QProcess::FailedToStart)
         sayNotKept(qPrintable(program + QStringLiteral(": ") + keeper.errorString()));
-    else if (keeper.state() != QProcess::NotRunning || !failedToStartOrCrashed(keeper))
+    else if (keeper.state() != QProcess::NotRunning || !keeperFailed(keeper))
         sayNotKept("wl-copy did not take the clipboard in time");
     else if (keeper.exitStatus() == QProcess::CrashExit)
         sayNotKept("wl-copy crashed");
@@ -60,29 +60,37 @@ void handOverToWlCopy(QClipboard& clipboard, const QByteArray& text, const QStri
     QEventLoop taking;
     const auto quitOnceSettled = [&clipboard, &keeper, &taking] {
         if (keeper.state() == QProcess::NotRunning &&
-            (!clipboard.ownsClipboard() || failedToStartOrCrashed(keeper)))
+            (!clipboard.ownsClipboard() || keeperFailed(keeper)))
             taking.quit();
     };
     QObject::connect(&clipboard, &QClipboard::dataChanged, &taking, quitOnceSettled);
     QObject::connect(&keeper, &QProcess::finished, &taking, quitOnceSettled);
     QObject::connect(&keeper, &QProcess::errorOccurred, &taking, quitOnceSettled);
-    QTimer::singleShot(KeeperAnswerMilliseconds, &taking, &QEventLoop::quit);
+    QTimer deadline;
+    deadline.setSingleShot(true);
+    QObject::connect(&deadline, &QTimer::timeout, &taking, &QEventLoop::quit);
+    deadline.start(KeeperAnswerMilliseconds);
     keeper.start(program, {QStringLiteral("--type"), QStringLiteral("text/plain")});
     keeper.write(text);
     keeper.closeWriteChannel();
     taking.exec(QEventLoop::ExcludeUserInputEvents);
     if (clipboard.ownsClipboard() || keeper.state() != QProcess::NotRunning)
         sayWhyNotKept(keeper, program);
+    // Qt would add a line of its own for a wl-copy still running at the deadline.
+    keeper.kill();
+    keeper.waitForFinished();
 }
 
 } // namespace
 
 void keepWaylandClipboardAfterQuit() {
+    if (desktopKeepsClipboard())
+        return;
     QClipboard* clipboard = QGuiApplication::clipboard();
     // A copy by another program that the compositor has already announced counts.
     QCoreApplication::processEvents(QEventLoop::ExcludeUserInputEvents);
-    if (!clipboard->ownsClipboard() || desktopKeepsClipboard())
-        return; // nothing copied, another program copied since, or the desktop keeps it
+    if (!clipboard->ownsClipboard())
+        return; // nothing copied, or another program copied since
     const QByteArray text = clipboard->text().toUtf8();
     if (text.isEmpty())
         return;
