@@ -1,5 +1,7 @@
 #include "WaylandClipboardHandover.h"
 
+#include "Desktop.h"
+
 #include <QClipboard>
 #include <QEventLoop>
 #include <QGuiApplication>
@@ -22,8 +24,7 @@ constexpr int KeeperAnswerMilliseconds = 5000;
 // handover would also risk a window, as KWin since Plasma 6.5 offers wl-copy only the
 // newer data-control protocol, which wl-clipboard 2.2 lacks.
 bool desktopKeepsClipboard() {
-    const QList<QByteArray> desktops = qgetenv("XDG_CURRENT_DESKTOP").split(':');
-    return desktops.contains("GNOME") || desktops.contains("KDE");
+    return IsGnomeOrKde(qgetenv("XDG_CURRENT_DESKTOP").toStdString());
 }
 
 void sayNotKept(const char* why) {

@@ -1,7 +1,8 @@
 // A stand-in for the desktop's portal front end, for what the real one never does:
 // never answer ("never"), offer only version 1 of Screenshot ("old"), or send a
 // colour of the wrong type ("wrongtype"); and, where no real front end can run
-// (a compositor's own session in the Wayland tests), pick 8033FF ("colour").
+// (a compositor's own session in the Wayland tests), pick 8033FF ("colour") or
+// end the request as a backend without a picker does ("ended").
 // Prints "ready" once it serves and "answered" once it has answered.
 #include <QCoreApplication>
 #include <QDBusArgument>
@@ -33,7 +34,7 @@ public slots:
         // only once it has the reply misses it.
         QDBusMessage response =
             QDBusMessage::createSignal(path, "org.freedesktop.portal.Request", "Response");
-        response << 0U << QVariantMap{{"color", colour()}};
+        response << uint(behaviour == "ended" ? 2 : 0) << QVariantMap{{"color", colour()}};
         connection().send(response);
         QTextStream(stdout) << "answered" << Qt::endl;
         return QDBusObjectPath(path);

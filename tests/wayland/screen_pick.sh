@@ -145,7 +145,7 @@ spawn_as_sway_user dbus-daemon --nofork --print-address=3 --config-file="$3" 3>"
 bus=$spawned
 eventually [ -s "$work/bus" ] || fail "no private session bus"
 bus_address=$(head -n 1 "$work/bus")
-for behaviour in colour old; do
+for behaviour in colour old ended; do
     spawn_as_sway_user env DBUS_SESSION_BUS_ADDRESS="$bus_address" "$standin" "$behaviour" >"$work/standin"
     portal=$spawned
     eventually grep -q ready "$work/standin" || fail "the stand-in portal did not start: $(cat "$work/standin")"

@@ -203,7 +203,9 @@ void PortalPicker::onResponse(uint response, const QVariantMap& results) {
         finish({});
         break;
     default:
-        finish({std::nullopt, Unfinished});
+        // A backend without a picker of its own (wlroots' offers screenshots
+        // only) ends the request so, while the front end still offers PickColor.
+        notOffered(Unfinished);
     }
 }
 

@@ -1,5 +1,6 @@
 #include "ScreenPicker.h"
 
+#include "Desktop.h"
 #include "PortalPicker.h"
 #include "ScreencopyPicker.h"
 #ifdef HUEPROBE_HAS_XCB
@@ -31,9 +32,11 @@ public:
 };
 
 // Hueprobe's own overlay can cover the outputs only as a window of the Wayland
-// session itself.
-bool isNativeWayland() {
-    return QGuiApplication::platformName().startsWith(QLatin1String("wayland"));
+// session itself, and screencopy is a wlroots protocol: GNOME's and KDE's
+// compositors offer none, and pick through their portal.
+bool canScreencopy() {
+    return QGuiApplication::platformName().startsWith(QLatin1String("wayland")) &&
+           !IsGnomeOrKde(qgetenv("XDG_CURRENT_DESKTOP").toStdString());
 }
 
 } // namespace
@@ -42,7 +45,7 @@ ScreenPicker* ScreenPicker::forThisSession(QObject* parent) {
     // The desktop's own picker where it has one (GNOME, KDE), else a still image
     // of the outputs taken by screencopy (wlroots).
     if (isWaylandSession())
-        return new PortalPicker(parent, isNativeWayland() ? new ScreencopyPicker(parent) : nullptr);
+        return new PortalPicker(parent, canScreencopy() ? new ScreencopyPicker(parent) : nullptr);
 #ifdef HUEPROBE_HAS_XCB
     if (QGuiApplication::platformName() == QLatin1String("xcb"))
         return new X11Picker(parent);
