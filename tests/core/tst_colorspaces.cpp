@@ -117,22 +117,6 @@ bool withinOneStep(const Channels& actual, const Channels& expected) {
     return true;
 }
 
-// The numbers a serialised colour writes, percentages resolved: what a reader of
-// the text gets back, without the reader itself.
-Triple numbersOf(const ColorSpace& space, const std::string& text) {
-    const std::size_t open = text.find('(');
-    const char* cursor = text.c_str() + open + 1;
-    if (text.starts_with("color("))
-        cursor = text.c_str() + text.find(' ') + 1;
-    Triple result{};
-    for (std::size_t i = 0; i < 3; ++i) {
-        char* end = nullptr;
-        result[i] = std::strtod(cursor, &end) / space.functionScale;
-        cursor = end + (*end == '%' ? 1 : 0);
-    }
-    return result;
-}
-
 std::string channelsText(const Channels& colour) {
     return std::to_string(colour[0]) + " " + std::to_string(colour[1]) + " " +
            std::to_string(colour[2]);
@@ -249,35 +233,6 @@ private slots:
             QVERIFY(std::abs(back[i] - coordinates[i]) < 1e-7);
     }
 
-    // Every #rrggbb of a 32 × 32 × 32 grid, written in each form the colour
-    // information dialog shows and read back from the written numbers, is the
-    // same colour. (Once the style-sheet reader reads these forms, the same
-    // grid goes through ReadColorText instead of numbersOf.)
-    void shownFormsReadBackToTheSameColour_data() {
-        QTest::addColumn<QString>("form");
-        for (const char* form : {"hwb", "lab", "lch", "oklab", "oklch"})
-            QTest::newRow(form) << QString::fromLatin1(form);
-    }
-    void shownFormsReadBackToTheSameColour() {
-        QFETCH(QString, form);
-        const ColorSpace& shown = space(form);
-        int checked = 0;
-        for (int red = 0; red < 32; ++red)
-            for (int green = 0; green < 32; ++green)
-                for (int blue = 0; blue < 32; ++blue) {
-                    auto level = [](int step) { return Int16(step * 255 / 31); };
-                    const Channels colour{level(red), level(green), level(blue)};
-                    const std::string text = SerialiseColour(shown, CoordinatesOf(shown, colour));
-                    const ScreenColour back = ToScreen(shown, numbersOf(shown, text));
-                    if (back.colour != colour || back.wasOutside)
-                        QFAIL((text + " reads back as " + channelsText(back.colour) +
-                               " instead of " + channelsText(colour))
-                                  .c_str());
-                    ++checked;
-                }
-        QCOMPARE(checked, 32 * 32 * 32);
-    }
-
     // What the dialog writes, as a browser writes a computed colour.
     void writesAsBrowsersDo_data() {
         QTest::addColumn<QString>("form");
@@ -322,48 +277,6 @@ private slots:
         const ColorSpace& target = space(to);
         QCOMPARE(ConvertColour(space(from), coordinates, target)[std::size_t(target.hueChannel)],
                  hue);
-    }
-
-    void findsSpacesByTheirCssNames_data() {
-        QTest::addColumn<QString>("name");
-        QTest::addColumn<QString>("expected");
-        QTest::newRow("xyz is xyz-d65") << "xyz"
-                                        << "xyz-d65";
-        QTest::newRow("letter case") << "Display-P3"
-                                     << "display-p3";
-        QTest::newRow("unknown") << "p3"
-                                 << "";
-        QTest::newRow("empty") << ""
-                               << "";
-    }
-    void findsSpacesByTheirCssNames() {
-        QFETCH(QString, name);
-        QFETCH(QString, expected);
-        const ColorSpace* found = FindColorSpace(name.toStdString());
-        QCOMPARE(found ? QString::fromUtf8(found->name.data(), qsizetype(found->name.size()))
-                       : QString(),
-                 expected);
-    }
-
-    void findsSpacesByFunction_data() {
-        QTest::addColumn<QString>("function");
-        QTest::addColumn<QString>("expected");
-        QTest::newRow("rgba") << "RGBA"
-                              << "srgb";
-        QTest::newRow("hsla") << "hsla"
-                              << "hsl";
-        QTest::newRow("oklch") << "oklch"
-                               << "oklch";
-        QTest::newRow("color() only") << "display-p3"
-                                      << "";
-    }
-    void findsSpacesByFunction() {
-        QFETCH(QString, function);
-        QFETCH(QString, expected);
-        const ColorSpace* found = FindColorFunction(function.toStdString());
-        QCOMPARE(found ? QString::fromUtf8(found->name.data(), qsizetype(found->name.size()))
-                       : QString(),
-                 expected);
     }
 
     // color-mix() against colorjs.io's interpolation: hue ways, greys, `none`
