@@ -10,7 +10,9 @@ namespace {
 
 // The colour in the mixing space. A channel missing in the original stays
 // missing in the channel of the same meaning (lightness to lightness, hue to
-// hue), and a grey's hue is missing, so that the other colour's hue is kept.
+// hue), and a grey's hue reached by conversion is missing, so that the other
+// colour's hue is kept; a hue written in the mixing space itself stays, as
+// browsers keep it.
 Triple inMixingSpace(const SpacedColour& colour, const ColorSpace& space) {
     const bool sameSpace = colour.space == &space;
     Triple result =
@@ -25,7 +27,8 @@ Triple inMixingSpace(const SpacedColour& colour, const ColorSpace& space) {
                 result[to] = Missing;
     }
     // Whether a colour is grey can only be told from channels it has.
-    if (space.polar() && std::ranges::none_of(result, IsMissing) && space.hueIsPowerless(converted))
+    if (!sameSpace && space.polar() && std::ranges::none_of(result, IsMissing) &&
+        space.hueIsPowerless(converted))
         result[std::size_t(space.hueChannel)] = Missing;
     return result;
 }
