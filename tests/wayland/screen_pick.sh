@@ -99,7 +99,8 @@ expect_message() {
 }
 
 start_sway '#3366CC' "$Aside"
-hueprobe=$(sway_program "$1")
+program=$1
+hueprobe=$(sway_program "$program")
 standin=$(sway_program "$2")
 
 step "one colour: Enter picks the middle of the output, Escape cancels"
@@ -141,7 +142,11 @@ fi
 stop_hueprobe
 
 step "the portal asked first where it offers PickColor, grim where it does not"
-spawn_as_sway_user dbus-daemon --nofork --print-address=3 --config-file="$3" 3>"$work/bus"
+# sway's user reads the bus's settings from here: the source tree may sit in a
+# folder of root's own.
+cp "$3" "$work/private-bus.conf"
+chmod 644 "$work/private-bus.conf"
+spawn_as_sway_user dbus-daemon --nofork --print-address=3 --config-file="$work/private-bus.conf" 3>"$work/bus"
 bus=$spawned
 eventually [ -s "$work/bus" ] || fail "no private session bus"
 bus_address=$(head -n 1 "$work/bus")
@@ -187,6 +192,7 @@ pattern() {
     stop_sway
     SWAY_MODE=$((1280 * $1))x$((800 * $1)) SWAY_SCALE=$1 start_sway '#000000' \
         "output * bg $work/tile.png tile" "$Aside"
+    hueprobe=$(sway_program "$program") # a new session has a runtime folder of its own
     middle_x=$((640 * $1 - 1)) middle_y=$((400 * $1 - 1))
     eventually [ "$(pixel_at 639 399)" = "$(colour_at $middle_x $middle_y)" ] ||
         fail "the pattern is not shown"
