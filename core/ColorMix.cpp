@@ -79,7 +79,7 @@ struct Weights {
 
 Weights normalised(std::optional<double> first, std::optional<double> second) {
     auto outOfRange = [](std::optional<double> percent) {
-        return percent && !(*percent >= 0 && *percent <= 100);
+        return percent && (std::isnan(*percent) || *percent < 0 || *percent > 100);
     };
     if (outOfRange(first) || outOfRange(second))
         return {};

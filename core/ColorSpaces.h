@@ -59,10 +59,14 @@ struct ChannelInfo {
 struct ColorSpace {
     std::string_view name;                     // the CSS name: "oklch", "display-p3", "xyz-d65"
     std::array<std::string_view, 2> aliases{}; // other names of the same space ("xyz"), or empty
+    // g++ warns of a field an entry leaves out unless it has an initializer of its
+    // own, which newer clang-tidy finds redundant.
+    // NOLINTBEGIN(readability-redundant-member-init)
     std::string_view functionName{};       // "oklch" for oklch(), empty if only color() reads it
     std::string_view legacyFunctionName{}; // "rgba", "hsla", or empty
-    double functionScale = 1;              // function numbers per coordinate: 255 for rgb()
-    bool inColorFunction = false;          // an ident of color(): color(display-p3 1 0 0)
+    // NOLINTEND(readability-redundant-member-init)
+    double functionScale = 1;     // function numbers per coordinate: 255 for rgb()
+    bool inColorFunction = false; // an ident of color(): color(display-p3 1 0 0)
     std::array<ChannelInfo, 3> channels;
     WhitePoint whitePoint = WhitePoint::D65;         // the white its XYZ is relative to
     int hueChannel = -1;                             // index of the hue, -1 for none
