@@ -94,12 +94,13 @@ void ClipReadTest::paste_data() {
                              << "FF7F50" << warning << "a\\tb\\u{1}\\r\\n\\u{7F}" << QString();
     QTest::newRow("not printing") << "赤\u202E\uE000"
                                   << "FF7F50" << warning << "赤\\u{202E}\\u{E000}" << QString();
+    // clang-format off
     QTest::newRow("10 MB") << QString(10'000'000, u'f') << "FF7F50" << warning
-                           << QString(40, u'f') + "…"
-                           << "長すぎます";
+                           << QString(40, u'f') + "…" << "長すぎます";
     QTest::newRow("10 MB of nesting") << QString("color-mix(").repeated(1'000'000) << "FF7F50"
                                       << warning << QString("color-mix(").repeated(4) + "…"
                                       << "長すぎます";
+    // clang-format on
     // A colour beyond the screen: what it became, then that its alpha went.
     QTest::newRow("outside") << "oklch(70% 0.4 150)"
                              << "00C248" << information << QString()
@@ -118,9 +119,10 @@ void ClipReadTest::paste_data() {
     QTest::newRow("infinite") << "rgb(calc(1 / 0) 0 0)"
                               << "FF7F50" << warning << "rgb(calc(1 / 0) 0 0)"
                               << "無限大";
+    // clang-format off
     QTest::newRow("deep") << QString("color-mix(").repeated(50) << "FF7F50" << warning
-                          << QString("color-mix(").repeated(4) + "…"
-                          << "入れ子";
+                          << QString("color-mix(").repeated(4) + "…" << "入れ子";
+    // clang-format on
     QTest::newRow("other function") << "var(--brand)"
                                     << "FF7F50" << warning << "var(--brand)"
                                     << "oklch()、";
