@@ -77,7 +77,7 @@ struct ColorSpace {
     bool polar() const { return hueChannel >= 0; }
 };
 
-// The table, in the order style sheets' specifications list the spaces.
+// The table, in the order CSS Color 4 lists the spaces.
 std::span<const ColorSpace> ColorSpaces();
 
 // A space by CSS name or alias, letter case ignored; nullptr when there is none.

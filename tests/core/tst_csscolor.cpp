@@ -1,7 +1,7 @@
 // The CSS Color 4 and 5 notations of the clipboard reader. Expected colours
 // come from elsewhere: the committed answers of two colour libraries
 // (tools/make-css-color-reference, tools/make-tailwind-reference), results the
-// specifications state or that follow from their definitions (red mixed with
+// CSS Color 4 and 5 state or that follow from their definitions (red mixed with
 // blue half and half, a hue turned by 120 degrees), and pairs of texts that
 // the definitions make the same colour (a percentage and the number it stands
 // for).
