@@ -196,4 +196,21 @@ void PickOverlay::keyPressEvent(QKeyEvent* event) {
     }
 }
 
+PickAnswer PixelPicked(const QImage& desktop, QPoint devicePixel) {
+    const QColor colour(desktop.pixel(devicePixel));
+    return {Channels{Int16(colour.red()), Int16(colour.green()), Int16(colour.blue())}, {}};
+}
+
+void CloseOverlays(QList<QPointer<PickOverlay>>& overlays) {
+    for (PickOverlay* overlay : std::as_const(overlays)) {
+        if (overlay) {
+            overlay->releaseKeyboard();
+            overlay->releaseMouse();
+            overlay->hide();
+            overlay->deleteLater();
+        }
+    }
+    overlays.clear();
+}
+
 } // namespace hueprobe

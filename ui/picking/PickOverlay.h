@@ -1,6 +1,10 @@
 #pragma once
 
+#include "ScreenPicker.h"
+
 #include <QImage>
+#include <QList>
+#include <QPointer>
 #include <QWidget>
 
 class QScreen;
@@ -56,5 +60,12 @@ private:
     QPoint pointer{-1, -1};
     bool drawsCrosshair = false;
 };
+
+// The answer for the desktop pixel the user picked.
+PickAnswer PixelPicked(const QImage& desktop, QPoint devicePixel);
+
+// Ends a pick on every monitor: gives back the keyboard and the mouse where an
+// overlay holds them, and takes the overlays away.
+void CloseOverlays(QList<QPointer<PickOverlay>>& overlays);
 
 } // namespace hueprobe

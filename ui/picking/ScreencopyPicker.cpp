@@ -174,8 +174,7 @@ void ScreencopyPicker::step(QPoint by) {
 }
 
 void ScreencopyPicker::pick() {
-    const QColor colour(desktop.pixel(aim));
-    finish({Channels{Int16(colour.red()), Int16(colour.green()), Int16(colour.blue())}, {}});
+    finish(PixelPicked(desktop, aim));
 }
 
 void ScreencopyPicker::finish(const PickAnswer& answer) {
@@ -187,13 +186,7 @@ void ScreencopyPicker::finish(const PickAnswer& answer) {
         }
     }
     outputs.clear();
-    for (PickOverlay* overlay : std::as_const(overlays)) {
-        if (overlay) {
-            overlay->hide();
-            overlay->deleteLater();
-        }
-    }
-    overlays.clear();
+    CloseOverlays(overlays);
     desktop = QImage();
     if (const Answer answering = std::exchange(waiting, {}))
         answering(answer);

@@ -100,20 +100,11 @@ void X11Picker::step(QPoint by) {
 
 void X11Picker::pick() {
     followPointer();
-    const QColor colour(desktop.pixel(pointer));
-    finish({Channels{Int16(colour.red()), Int16(colour.green()), Int16(colour.blue())}, {}});
+    finish(PixelPicked(desktop, pointer));
 }
 
 void X11Picker::finish(const PickAnswer& answer) {
-    for (PickOverlay* overlay : std::as_const(overlays)) {
-        if (overlay) {
-            overlay->releaseKeyboard();
-            overlay->releaseMouse();
-            overlay->hide();
-            overlay->deleteLater();
-        }
-    }
-    overlays.clear();
+    CloseOverlays(overlays);
     desktop = QImage();
     if (const Answer answering = std::exchange(waiting, {}))
         answering(answer);
