@@ -8,6 +8,9 @@
 #include <QScreen>
 #include <QWidget>
 
+#include <cstdio>
+#include <cstdlib>
+
 namespace hueprobe {
 
 const QIcon& appIcon() {
@@ -27,6 +30,13 @@ void keepOnScreen(QWidget& window) {
     const QRect screen = window.screen()->availableGeometry();
     if (!screen.contains(window.frameGeometry()))
         window.move(screen.topLeft());
+}
+
+void endBeforeWaylandTeardown(int status) {
+    if (!QGuiApplication::platformName().startsWith(QLatin1String("wayland")))
+        return;
+    std::fflush(nullptr); // what Hueprobe has said reaches its streams
+    std::_Exit(status);
 }
 
 } // namespace hueprobe

@@ -18,4 +18,11 @@ void identifyApplication();
 // placed off every screen, or made smaller than its controls, cannot be used.
 void keepOnScreen(QWidget& window);
 
+// On Wayland, ends the process here, with status, once the windows are gone and
+// the copied text handed on: Qt (6.4 and 6.8 alike) can wait for ever while it
+// takes down its Wayland connection, one of its event threads waiting for a read
+// that another has prepared and left, and all that remains is memory the system
+// frees anyway. Elsewhere it returns, and the program ends as usual.
+void endBeforeWaylandTeardown(int status);
+
 } // namespace hueprobe

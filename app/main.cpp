@@ -10,6 +10,22 @@
 
 #include <QApplication>
 
+namespace {
+
+// The main window lives until the user quits, and the copied text is handed on
+// before it goes.
+int runUntilQuit() {
+    hueprobe::frmMain window;
+    hueprobe::quitOnSignals(&window, [&window] { window.mnuEnd_Click(); });
+    window.show();
+    hueprobe::keepOnScreen(window);
+    const int status = QApplication::exec();
+    hueprobe::keepClipboardAfterQuit();
+    return status;
+}
+
+} // namespace
+
 int main(int argc, char* argv[]) {
     hueprobe::openClosedStandardStreams();
     hueprobe::useUtf8Characters();
@@ -22,12 +38,7 @@ int main(int argc, char* argv[]) {
     hueprobe::releaseHeldMessages();
     hueprobe::identifyApplication();
     hueprobe::useGothicInterfaceFont();
-    hueprobe::frmMain window;
-    hueprobe::quitOnSignals(&window, [&window] { window.mnuEnd_Click(); });
-    window.show();
-    hueprobe::keepOnScreen(window);
-    const int status = QApplication::exec();
-
-    hueprobe::keepClipboardAfterQuit();
+    const int status = runUntilQuit();
+    hueprobe::endBeforeWaylandTeardown(status);
     return status;
 }
