@@ -38,6 +38,7 @@ private slots:
     // of a level is neither shown as reaching it nor passes it.
     void contrast_data() {
         columns({"text", "background", "shown", "marks"});
+        row("white on black", "ffffff", "000000", "21.00:1", "++++");
         row("4.4989, not rounded up to 4.5", "0078d7", "ffffff", "4.49:1", "--+-");
         row("6.99995, not rounded up to 7", "009ee3", "000000", "6.99:1", "+-++");
     }

@@ -122,8 +122,7 @@ private slots:
         QVERIFY2(withinOneStep(mapped.colour, tripleOf(row[3])), "differs from colorjs.io");
         if (!row[4].startsWith(QLatin1String("none")))
             QVERIFY2(withinOneStep(mapped.colour, tripleOf(row[4])), "differs from culori");
-        const Triple plain = tripleOf(row[5]);
-        QCOMPARE(mapped.wasOutside, std::ranges::any_of(plain, [](double channel) {
+        QCOMPARE(mapped.wasOutside, std::ranges::any_of(tripleOf(row[5]), [](double channel) {
                      return channel * 255 < -0.5 || channel * 255 > 255.5;
                  }));
     }
