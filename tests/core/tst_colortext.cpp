@@ -113,13 +113,10 @@ private slots:
             {"#00FFAA80", "#00ffaa~"},
             {"  DarkSlateGrey; ", "#2f4f4f"},
             {"RebeccaPurple", "#663399"},
-            // the older comma forms, clamping, none and number syntax
-            {"RGB(0,255,170)", "#00ffaa"},
+            // clamping, none and number syntax
             {"rgb(50% 0.5 254.49)", "#8001fe"},
-            {"rgb(300, -20, 255.4)", "#ff00ff"},
             {"rgb(150% -5% none)", "#ff0000"},
             {"rgb(+1e2 .5e1 0E0)", "#640500"},
-            {"hsl(-240, 100%, 50%)", "#00ff00"},
             {"hsl(300 -150 50 / 1)", "#808080"},
             {QString(1017, u' ') + "#ff0000", "#ff0000"}, // 1024 characters
             // a grey's hue written in the mixing space stays (0, the long way round to 200
@@ -151,7 +148,6 @@ private slots:
             {"oklch(0.6 0.2 0.25turn)", "oklch(0.6 0.2 90)"},
             {"oklch(0.6 0.2 100grad)", "oklch(0.6 0.2 90deg)"},
             {"lch(50 40 1.5707963268rad)", "lch(50 40 90)"},
-            {"lch(-20 30 40)", "lch(0 30 40)"},
             {"oklch(0.7 -0.2 40)", "oklch(0.7 0 40)"},
             {"rgb(calc(255 / 2) calc(1 + 2 * 3) calc((1 + 2) * 3))", "rgb(127.5 7 9)"},
             {"oklch(calc(0.5 + 0.1) 0.2 calc(pi * 10))", "oklch(0.6 0.2 31.4159265)"},
@@ -186,7 +182,9 @@ private slots:
             {"rgb(1px 2 3)", refused(Refusal::BadArguments)},
             {"lab(50 40 30deg)", refused(Refusal::BadArguments)},
             {"oklch(0.5 0.1 30%)", refused(Refusal::BadArguments)},
+            {"hwb(120 10% 20% / 50deg)", refused(Refusal::BadArguments)},
             {"color-mix(in srgb, red)", refused(Refusal::BadArguments)},
+            {"color-mix(in srgb #f00, blue)", refused(Refusal::BadArguments)},
             {"color-mix(in srgb longer hue, red, blue)", refused(Refusal::BadArguments)},
             {"color-mix(in oklch longer, red, blue)", refused(Refusal::BadArguments)},
             {"color-mix(in srgb, red 0%, blue 0%)", refused(Refusal::BadArguments)},
@@ -196,8 +194,10 @@ private slots:
             {"rgb(min(1, 2) 0 0)", refused(Refusal::UnsupportedCalc)},
             {"rgb(from red calc(r+1) g b)", refused(Refusal::UnsupportedCalc)},
             {"rgb(from red calc(r * (g + 1) b)", refused(Refusal::UnsupportedCalc)},
+            {"rgb(from red calc(foo) g b)", refused(Refusal::UnsupportedCalc)},
             {"rgb(1e999 0 0)", refused(Refusal::NotFinite)},
             {"oklch(calc(1 / 0) 0.1 30)", refused(Refusal::NotFinite)},
+            {"rgb(calc(-infinity) 0 0)", refused(Refusal::NotFinite)},
             {"color-mix(in srgb, red 1e999%, blue)", refused(Refusal::NotFinite)},
             // finite, but too large to convert
             {"oklch(50% 1e300 0)", refused(Refusal::NotFinite)},
