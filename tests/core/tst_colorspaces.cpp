@@ -50,7 +50,7 @@ double hueDistance(double hue, double other) {
 // 100% stands for per channel, or a hundredth of a degree of hue; empty when it
 // is not. A grey (no hue in the reference) must come out with hue 0, and near
 // grey, where a hue turns with the last digits, the hue is not compared.
-QString difference(const ColorSpace& target, const Triple& actual, const Triple& expected) {
+QString mismatch(const ColorSpace& target, const Triple& actual, const Triple& expected) {
     for (std::size_t i = 0; i < 3; ++i) {
         const double tolerance = std::max(target.channels[i].percentReference, 1.0) * 2e-6;
         if (std::cmp_not_equal(i, target.hueChannel) &&
@@ -101,7 +101,7 @@ private slots:
             if (row[3] != target)
                 continue;
             const Triple actual = ConvertColour(space(row[1]), tripleOf(row[2]), space(target));
-            const QString why = difference(space(target), actual, tripleOf(row[4]));
+            const QString why = mismatch(space(target), actual, tripleOf(row[4]));
             if (!why.isEmpty())
                 QFAIL(qPrintable(row[1] + " " + row[2] + " to " + target + ": " + why));
             ++compared;
