@@ -115,10 +115,10 @@ void PortalPickTest::startStandIn(QProcess& process, const QString& program,
 
 void PortalPickTest::startFrontEnd(const QString& backendBehaviour) {
     setup = std::make_unique<QTemporaryDir>();
-    if (backendBehaviour != "unnamed")
+    if (backendBehaviour != "unnamed") { // "unnamed": no backend for the desktop at all
         nameTheBackend(setup->path());
-    if (backendBehaviour != "unnamed")
         startStandIn(backend, PORTAL_BACKEND, backendBehaviour);
+    }
     QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
     environment.insert("XDG_DESKTOP_PORTAL_DIR", setup->path());
     environment.insert("XDG_CURRENT_DESKTOP", Desktop);
