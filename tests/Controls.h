@@ -1,6 +1,8 @@
 #pragma once
 
 #include <QAction>
+#include <QApplication>
+#include <QMessageBox>
 #include <QWidget>
 
 namespace hueprobe::testing {
@@ -16,6 +18,15 @@ template <class Control = QWidget> Control* control(const QObject* window, const
 // Chooses a menu item as a click or its key would.
 inline void choose(const QObject* window, const char* item) {
     control<QAction>(window, QString::fromLatin1(item))->trigger();
+}
+
+// The message window on screen, if there is one.
+inline QMessageBox* shownNotice() {
+    for (QWidget* shown : QApplication::topLevelWidgets()) {
+        if (auto* box = qobject_cast<QMessageBox*>(shown); box && box->isVisible())
+            return box;
+    }
+    return nullptr;
 }
 
 } // namespace hueprobe::testing

@@ -47,6 +47,19 @@ stop_x_server() {
     x_server=""
 }
 
+# True while another program pastes TEXT from the clipboard.
+clipboard_is() { [ "$(xclip -o -selection clipboard 2>/dev/null)" = "$1" ]; }
+
+# copy_and_expect COLOUR [SCALE]: a click on the copy button of Hueprobe's main
+# window $main, drawn at SCALE (1 unless given), then COLOUR on the clipboard. The
+# button's middle is (1300, 4000) twips into the window's 316 pixels below its menu bar.
+copy_and_expect() {
+    eval "$(xdotool getwindowgeometry --shell "${main:?the main window}" | grep HEIGHT)"
+    printf 'something else' | xclip -i -selection clipboard
+    xdotool mousemove --window "$main" $((1300 * ${2:-1} / 15)) $(((4000 / 15 - 316) * ${2:-1} + HEIGHT)) click 1
+    eventually clipboard_is "$1" || fail "the clipboard holds '$(xclip -o -selection clipboard)', not '$1'"
+}
+
 # The first visible window of a process.
 window_of() {
     xdotool search --onlyvisible --pid "$1" 2>/dev/null | head -n 1 | grep .

@@ -24,22 +24,12 @@ XDG_RUNTIME_DIR=$work/run
 export XDG_RUNTIME_DIR
 mkdir -m 700 "$XDG_RUNTIME_DIR"
 
-clipboard_is() {
-    [ "$(xclip -o -selection clipboard 2>/dev/null)" = "$1" ]
-}
+put_on_clipboard() { printf '%s' "$1" | xclip -i -selection clipboard; }
 
-put_on_clipboard() {
-    printf '%s' "$1" | xclip -i -selection clipboard
-}
-
-# The window of the Hueprobe started last: the one before may still be on screen.
 # A second window of the program: the dialog the menu opened.
-dialog_open() {
-    [ "$(xdotool search --all --onlyvisible --pid "$pid" 2>/dev/null | wc -l)" -ge 2 ]
-}
-own_window() {
-    xdotool search --all --onlyvisible --pid "$pid" --name '^Hueprobe$' 2>/dev/null | grep .
-}
+dialog_open() { [ "$(xdotool search --all --onlyvisible --pid "$pid" 2>/dev/null | wc -l)" -ge 2 ]; }
+# The window of the Hueprobe started last: the one before may still be on screen.
+own_window() { xdotool search --all --onlyvisible --pid "$pid" --name '^Hueprobe$' 2>/dev/null | grep .; }
 
 # Starts the program with the caller's standard streams and finds its window; says
 # why not on the test's own stderr (descriptor 3), as the caller's may be closed.
@@ -72,7 +62,7 @@ ends_with_status() {
 start_x_server
 display_number=${DISPLAY#:}
 
-echo "No usable display: one line, status 1, no abort"
+echo "No usable display: one line, status 1, no abort (Qt alone would abort)"
 while IFS='|' read -r variables arguments; do
     status=0
     # shellcheck disable=SC2086 # the words of the table are separate arguments
@@ -82,6 +72,7 @@ while IFS='|' read -r variables arguments; do
         fail "$variables $arguments: status $status, said: $(cat "$work/stderr")"
     fi
 done <<TABLE
+DISPLAY=|
 DISPLAY=$DISPLAY|-platform bogus
 DISPLAY=$DISPLAY|-display :$(free_display_number)
 DISPLAY=$DISPLAY QT_QPA_PLATFORM=bogus|

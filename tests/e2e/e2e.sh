@@ -1,8 +1,7 @@
 #!/bin/sh
-# The real program: without a display it says why in one line and ends with status 1
-# (Qt alone would abort). On a real X server the keyboard reaches the main window,
-# which carries the program's icon, another program reads what the copy button put
-# on the clipboard, and still reads it after Hueprobe has quit (the keeper).
+# The real program on a real X server: the keyboard reaches the main window, which
+# carries the program's icon, another program reads what the copy button put on the
+# clipboard, and still reads it after Hueprobe has quit (the keeper).
 # Usage: e2e.sh HUEPROBE
 set -eu
 work=$(mktemp -d)
@@ -11,18 +10,8 @@ work=$(mktemp -d)
 trap 'stop_x_server; rm -rf "$work"' EXIT
 
 keys() { xdotool key --clearmodifiers --delay 50 "$@"; }
-clipboard_is() { [ "$(xclip -o -selection clipboard 2>/dev/null)" = "$1" ]; }
 ended() { ! kill -0 "$app" 2>/dev/null; }
-expect_clipboard() {
-    eventually clipboard_is "$1" || fail "$2: the clipboard holds '$(xclip -o -selection clipboard 2>&1)'"
-}
-
-for display in "" :4095; do
-    status=0
-    env -u WAYLAND_DISPLAY -u QT_QPA_PLATFORM DISPLAY="$display" "$1" 2>"$work/said" || status=$?
-    if [ "$status" -ne 1 ] || [ "$(wc -l <"$work/said")" -ne 1 ]; then
-        fail "with DISPLAY='$display': status $status, said: $(cat "$work/said")"; fi
-done
+expect_clipboard() { eventually clipboard_is "$1" || fail "$2: the clipboard holds '$(xclip -o -selection clipboard 2>&1)'"; }
 
 start_x_server
 "$1" 2>"$work/hueprobe.log" &

@@ -7,7 +7,6 @@
 # colour, or would if it picked by mistake.
 set -euo pipefail
 : "${HUEPROBE:?path of the hueprobe program}"
-readonly ClientHeight=316 # the main window below its menu bar, in pixels
 work=$(mktemp -d)
 app=""
 # shellcheck source=tests/x-server.sh
@@ -17,7 +16,6 @@ trap '[ -z "$app" ] || kill "$app" 2>/dev/null; stop_x_server; rm -rf "$work"' E
 step() { echo "-- $*"; }
 focus() { xdotool windowfocus --sync "$1"; }
 keys() { xdotool key --clearmodifiers --delay 40 "$@"; }
-clipboard_is() { [ "$(xclip -o -selection clipboard 2>/dev/null)" = "$1" ]; }
 # The picker is the program's one window beside the main window (titles in
 # Japanese cannot be matched in every locale).
 picker_closed() { [ "$(xdotool search --all --onlyvisible --pid "$app" 2>/dev/null | wc -l)" -le 1 ]; }
@@ -35,15 +33,6 @@ readonly Mark=CC3366 Grey=808080 # where x % 4 = y % 4 = 1, and elsewhere
 printf '#define t_width 4\n#define t_height 4\nstatic unsigned char t_bits[] = {\n 0x00, 0x02, 0x00, 0x00 };\n' >"$work/t.xbm"
 xsetroot -bitmap "$work/t.xbm" -fg "#$Mark" -bg "#$Grey"
 
-# Copies with the copy button of a main window drawn at the given scale.
-copy_and_expect_at() {
-    local HEIGHT
-    eval "$(xdotool getwindowgeometry --shell "$main" | grep HEIGHT)"
-    printf 'something else' | xclip -i -selection clipboard
-    xdotool mousemove --window "$main" $((1300 * $1 / 15)) $(((4000 / 15 - ClientHeight) * $1 + HEIGHT)) click 1
-    eventually clipboard_is "$2" || fail "the clipboard holds '$(xclip -o -selection clipboard)', not '$2'"
-}
-
 # pick SCALE X Y ACTION COLOUR: the picker opened with the pointer at X,Y, the
 # action taken (xdotool's words joined by commas), the colour in force afterwards.
 pick() {
@@ -56,11 +45,11 @@ pick() {
     xdotool "${action[@]}"
     eventually picker_closed || fail "the picker stayed open after $4"
     clipboard_is untouched || fail "picking changed the clipboard"
-    copy_and_expect_at "$1" "$5"
+    copy_and_expect "$5" "$1"
 }
 
 start_hueprobe
-copy_and_expect_at 1 000000 # drawn, and so ready for a person's hand
+copy_and_expect 000000 # drawn, and so ready for a person's hand
 while read -r x y action colour; do
     step "$action from $x,$y: $colour"
     pick 1 "$x" "$y" "$action" "$colour"
@@ -86,7 +75,7 @@ step "at scale 2 the pixel under the pointer, not a neighbour"
 QT_SCALE_FACTOR=2 "$HUEPROBE" 2>"$work/hueprobe.log" &
 app=$!
 main=$(eventually window_of "$app") || fail "the main window did not appear"
-copy_and_expect_at 2 000000
+copy_and_expect 000000 2
 pick 2 601 801 click,1 $Mark
 pick 2 602 801 click,1 $Grey
 pick 2 600 801 key,Right,Return $Mark

@@ -15,7 +15,6 @@ app=""
 trap '[ -z "$app" ] || kill "$app" 2>/dev/null; stop_x_server; rm -rf "$work"' EXIT
 
 step() { echo "-- $*"; }
-clipboard_is() { [ "$(xclip -o -selection clipboard 2>/dev/null)" = "$1" ]; }
 
 # The main window's pixels below its menu bar, as an image file.
 client_shot() {
@@ -32,20 +31,13 @@ to_client() { # X Y in the client area to the screen
     eval "$(xdotool getwindowgeometry --shell "$main")"
     echo "$((X + $1)) $((Y + HEIGHT - ClientHeight + $2))"
 }
-copy() {
-    local HEIGHT
-    eval "$(xdotool getwindowgeometry --shell "$main" | grep HEIGHT)"
-    printf 'something else' | xclip -i -selection clipboard
-    xdotool mousemove --window "$main" $((1300 / 15)) $((4000 / 15 - ClientHeight + HEIGHT)) click 1
-    eventually clipboard_is "$1" || fail "the clipboard holds '$(xclip -o -selection clipboard)', not '$1'"
-}
 
 start_x_server
 "$HUEPROBE" 2>"$work/hueprobe.log" &
 app=$!
 main=$(eventually window_of "$app") || fail "the main window did not appear"
 xdotool windowfocus --sync "$main"
-copy 000000 # drawn, and so ready for a person's hand
+copy_and_expect 000000 # drawn, and so ready for a person's hand
 client_shot "$work/before.png"
 [ "$(pixel "$work/before.png" "${Swatch[@]}")" = 000000 ] || fail "the swatch is not black at first"
 
@@ -65,4 +57,4 @@ swatch_red() { client_shot "$work/after.png" && [ "$(pixel "$work/after.png" "${
 eventually swatch_red || fail "the colour did not change on release"
 after=$(pixel "$work/after.png" "${Swatch[@]}")
 [[ "$after" =~ ^[0-9A-F]{2}0000$ ]] || fail "the swatch shows $after, not a red"
-copy "$after"
+copy_and_expect "$after"

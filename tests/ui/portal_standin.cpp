@@ -1,9 +1,6 @@
 // A stand-in for the desktop's portal front end, for what the real one never does:
-// never answer ("never"), offer only version 1 of Screenshot ("old"), or send a
-// colour of the wrong type ("wrongtype"); and, where no real front end can run
-// (a compositor's own session in the Wayland tests), pick 8033FF ("colour") or
-// end the request as a backend without a picker does ("ended").
-// Prints "ready" once it serves and "answered" once it has answered.
+// never answer ("never"), offer only version 1 of Screenshot ("old"), or send its
+// Response, 8033FF, before its reply ("colour"). Prints "ready" once it serves.
 #include <QCoreApplication>
 #include <QDBusArgument>
 #include <QDBusConnection>
@@ -23,34 +20,26 @@ public:
 
 public slots:
     QDBusObjectPath PickColor(const QString& /*parent*/, const QVariantMap& options) {
-        const QString caller = message().service().mid(1).replace('.', '_');
-        const QString path = "/org/freedesktop/portal/desktop/request/" + caller + '/' +
-                             options.value("handle_token").toString();
         if (behaviour == "never") {
             setDelayedReply(true);
             return {};
         }
-        // Sent before the reply, as a quick portal may: a caller that listens
-        // only once it has the reply misses it.
-        QDBusMessage response =
-            QDBusMessage::createSignal(path, "org.freedesktop.portal.Request", "Response");
-        response << uint(behaviour == "ended" ? 2 : 0) << QVariantMap{{"color", colour()}};
-        connection().send(response);
-        QTextStream(stdout) << "answered" << Qt::endl;
-        return QDBusObjectPath(path);
-    }
-
-private:
-    QVariant colour() const {
-        if (behaviour == "wrongtype")
-            return QStringLiteral("#8033FF");
+        const QString caller = message().service().mid(1).replace('.', '_');
+        const QString path = "/org/freedesktop/portal/desktop/request/" + caller + '/' +
+                             options.value("handle_token").toString();
+        // Sent before the reply: a caller that listens only once it has the reply misses it.
         QDBusArgument fractions;
         fractions.beginStructure();
         fractions << 0.5 << 0.2 << 1.0;
         fractions.endStructure();
-        return QVariant::fromValue(fractions);
+        QDBusMessage response =
+            QDBusMessage::createSignal(path, "org.freedesktop.portal.Request", "Response");
+        response << uint(0) << QVariantMap{{"color", QVariant::fromValue(fractions)}};
+        connection().send(response);
+        return QDBusObjectPath(path);
     }
 
+private:
     QString behaviour;
 };
 

@@ -1,18 +1,20 @@
-// The menu item that reads a colour from the clipboard, in the main window.
+// The menu item that reads a colour from the clipboard, in the main window: the
+// colour taken, the message and what it quotes and says for each way of failing.
+#include "Controls.h"
 #include "HexCodec.h"
 #include "frmMain.h"
 
-#include <QAction>
-#include <QApplication>
 #include <QClipboard>
 #include <QComboBox>
 #include <QLabel>
 #include <QLineEdit>
-#include <QMessageBox>
 #include <QPushButton>
 #include <QTest>
 
 using namespace hueprobe;
+using hueprobe::testing::choose;
+using hueprobe::testing::control;
+using hueprobe::testing::shownNotice;
 
 class ClipReadTest : public QObject {
     Q_OBJECT
@@ -26,21 +28,9 @@ private slots:
     void ctrlVReadsExceptInTheChartField();
 
 private:
-    QString swatch() const { return window->findChild<QLabel*>("lblColor")->text(); }
+    QString swatch() const { return control<QLabel>(window, "lblColor")->text(); }
     frmMain* window = nullptr;
 };
-
-namespace {
-
-QMessageBox* notice() {
-    for (QWidget* shown : QApplication::topLevelWidgets()) {
-        if (auto* box = qobject_cast<QMessageBox*>(shown); box && box->isVisible())
-            return box;
-    }
-    return nullptr;
-}
-
-} // namespace
 
 void ClipReadTest::init() {
     Module1 = {};
@@ -51,7 +41,7 @@ void ClipReadTest::init() {
 }
 
 void ClipReadTest::cleanup() {
-    delete notice();
+    delete shownNotice();
     delete window;
 }
 
@@ -61,9 +51,9 @@ void ClipReadTest::everyCopyFormatReadsBack() {
             const Channels colour{Int16(step / 256 * 17), Int16(step / 16 % 16 * 17),
                                   Int16(step % 16 * 17)};
             window->TakeColour(colour);
-            window->findChild<QPushButton*>("Command1")->click();
+            control<QPushButton>(window, "Command1")->click();
             window->TakeColour(inverseColor(colour));
-            window->findChild<QAction*>("mnuPaste")->trigger();
+            choose(window, "mnuPaste");
             const QString code = QColor(colour[0], colour[1], colour[2]).name().mid(1).toUpper();
             QVERIFY2(swatch() == code, qPrintable(QGuiApplication::clipboard()->text()));
         }
@@ -77,83 +67,57 @@ void ClipReadTest::paste_data() {
     QTest::addColumn<QString>("quote");
     QTest::addColumn<QString>("says"); // parts of the message, split by "|", when they matter
     const QString forty = "The colour of the sky on a summer day is";
-    const QString fortyOne = forty + "!";
     const int warning = QMessageBox::Warning;
     const int information = QMessageBox::Information;
     const QString outside = "画面で表せる範囲の外|";
-    QTest::newRow("opaque") << "rgb(0 255 170 / 100%)"
-                            << "00FFAA" << 0 << QString() << QString();
-    QTest::newRow("translucent") << "#f00e"
-                                 << "FF0000" << information << QString() << "不透明度";
-    QTest::newRow("no text") << QString() << "FF7F50" << warning << QString() << QString();
-    QTest::newRow("transparent") << "transparent"
-                                 << "FF7F50" << warning << "transparent" << QString();
-    QTest::newRow("40 characters") << forty << "FF7F50" << warning << forty << QString();
-    QTest::newRow("41 characters") << fortyOne << "FF7F50" << warning << forty + "…" << QString();
-    QTest::newRow("control") << "a\tb\x01\r\n\x7f"
-                             << "FF7F50" << warning << "a\\tb\\u{1}\\r\\n\\u{7F}" << QString();
-    QTest::newRow("not printing") << "赤\u202E\uE000"
-                                  << "FF7F50" << warning << "赤\\u{202E}\\u{E000}" << QString();
+    const QString kept = "FF7F50"; // the colour before the paste
     // clang-format off
-    QTest::newRow("10 MB") << QString(10'000'000, u'f') << "FF7F50" << warning
-                           << QString(40, u'f') + "…" << "長すぎます";
-    QTest::newRow("10 MB of nesting") << QString("color-mix(").repeated(1'000'000) << "FF7F50"
-                                      << warning << QString("color-mix(").repeated(4) + "…"
-                                      << "長すぎます";
-    // clang-format on
+    QTest::newRow("opaque") << "rgb(0 255 170 / 100%)" << "00FFAA" << 0 << QString() << QString();
+    QTest::newRow("translucent") << "#f00e" << "FF0000" << information << QString() << "不透明度";
+    QTest::newRow("no text") << QString() << kept << warning << QString() << QString();
+    QTest::newRow("transparent") << "transparent" << kept << warning << "transparent" << QString();
+    QTest::newRow("40 characters") << forty << kept << warning << forty << QString();
+    QTest::newRow("41 characters") << forty + "!" << kept << warning << forty + "…" << QString();
+    QTest::newRow("control") << "a\tb\x01\r\n\x7f" << kept << warning << "a\\tb\\u{1}\\r\\n\\u{7F}" << QString();
+    QTest::newRow("not printing") << "赤\u202E\uE000" << kept << warning << "赤\\u{202E}\\u{E000}" << QString();
+    QTest::newRow("10 MB") << QString(10'000'000, u'f') << kept << warning << QString(40, u'f') + "…" << "長すぎます";
     // A colour beyond the screen: what it became, then that its alpha went.
-    QTest::newRow("outside") << "oklch(70% 0.4 150)"
-                             << "00C248" << information << QString()
-                             << outside + "#00C248 にしました。";
-    QTest::newRow("outside, translucent") << "color(display-p3 1 0 0 / 50%)"
-                                          << "FF0B0C" << information << QString()
-                                          << outside + "#FF0B0C にしました。この色には不透明度";
-    QTest::newRow("mixed") << "color-mix(in srgb, red, blue)"
-                           << "800080" << 0 << QString() << QString();
-    QTest::newRow("unknown space") << "color(cmyk 0 0 0 1)"
-                                   << "FF7F50" << warning << "color(cmyk 0 0 0 1)"
-                                   << "display-p3、";
-    QTest::newRow("calc") << "rgb(calc(50% + 10px) 0 0)"
-                          << "FF7F50" << warning << "rgb(calc(50% + 10px) 0 0)"
-                          << "calc()";
-    QTest::newRow("infinite") << "rgb(calc(1 / 0) 0 0)"
-                              << "FF7F50" << warning << "rgb(calc(1 / 0) 0 0)"
-                              << "無限大";
-    // clang-format off
-    QTest::newRow("deep") << QString("color-mix(").repeated(50) << "FF7F50" << warning
-                          << QString("color-mix(").repeated(4) + "…" << "入れ子";
+    QTest::newRow("outside") << "oklch(70% 0.4 150)" << "00C248" << information << QString() << outside + "#00C248 にしました。";
+    QTest::newRow("outside, translucent") << "color(display-p3 1 0 0 / 50%)" << "FF0B0C" << information << QString() << outside + "#FF0B0C にしました。この色には不透明度";
+    QTest::newRow("mixed") << "color-mix(in srgb, red, blue)" << "800080" << 0 << QString() << QString();
+    QTest::newRow("unknown space") << "color(cmyk 0 0 0 1)" << kept << warning << "color(cmyk 0 0 0 1)" << "display-p3、";
+    QTest::newRow("calc") << "rgb(calc(50% + 10px) 0 0)" << kept << warning << "rgb(calc(50% + 10px) 0 0)" << "calc()";
+    QTest::newRow("infinite") << "rgb(calc(1 / 0) 0 0)" << kept << warning << "rgb(calc(1 / 0) 0 0)" << "無限大";
+    QTest::newRow("deep") << QString("color-mix(").repeated(50) << kept << warning << QString("color-mix(").repeated(4) + "…" << "入れ子";
+    QTest::newRow("other function") << "var(--brand)" << kept << warning << "var(--brand)" << "oklch()、";
+    QTest::newRow("missing value") << "oklch(0.5 0.1)" << kept << warning << "oklch(0.5 0.1)" << "値の数";
     // clang-format on
-    QTest::newRow("other function") << "var(--brand)"
-                                    << "FF7F50" << warning << "var(--brand)"
-                                    << "oklch()、";
-    QTest::newRow("missing value") << "oklch(0.5 0.1)"
-                                   << "FF7F50" << warning << "oklch(0.5 0.1)"
-                                   << "値の数";
 }
 
 void ClipReadTest::paste() {
     QFETCH(QString, text);
     QFETCH(int, icon);
     QFETCH(QString, quote);
+    QFETCH(QString, says);
     text.isNull() ? QGuiApplication::clipboard()->clear()
                   : QGuiApplication::clipboard()->setText(text);
-    window->findChild<QAction*>("mnuPaste")->trigger();
+    choose(window, "mnuPaste");
     QTEST(swatch(), "swatch");
-    QCOMPARE(notice() ? int(notice()->icon()) : 0, icon);
+    QCOMPARE(shownNotice() ? int(shownNotice()->icon()) : 0, icon);
+    const QString said = shownNotice() ? shownNotice()->text() : QString();
     if (!quote.isNull())
-        QVERIFY2(notice()->text().contains("「" + quote + "」"), qPrintable(notice()->text()));
-    QFETCH(QString, says);
+        QVERIFY2(said.contains("「" + quote + "」"), qPrintable(said));
     for (const QString& part : says.split(u'|', Qt::SkipEmptyParts))
-        QVERIFY2(notice()->text().contains(part), qPrintable(notice()->text()));
+        QVERIFY2(said.contains(part), qPrintable(said));
 }
 
 void ClipReadTest::ctrlVReadsExceptInTheChartField() {
     QGuiApplication::clipboard()->setText("#abc");
-    QLineEdit* field = window->findChild<QComboBox*>("cmb140")->lineEdit();
+    QLineEdit* field = control<QComboBox>(window, "cmb140")->lineEdit();
     field->setFocus();
     QTest::keyClick(field, Qt::Key_V, Qt::ControlModifier);
     QCOMPARE(field->text() + swatch(), "White#abcFF7F50");
-    window->findChild<QWidget*>("scrColor(0)")->setFocus();
+    control(window, "scrColor(0)")->setFocus();
     QTest::keyClick(QApplication::focusWidget(), Qt::Key_V, Qt::ControlModifier);
     QCOMPARE(field->text() + swatch(), "White#abcAABBCC");
 }

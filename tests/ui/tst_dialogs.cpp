@@ -1,14 +1,21 @@
 // The dialogs as the menus open them: one non-blocking instance each, Escape leaves
-// them open, quit closes them; the clipboard format, the version dialog's colour and OK.
+// the clipboard-format and version dialogs open, quit closes them; the clipboard
+// format, the version dialog's colour and OK; the colour information following the
+// colour, copying the forms it shows whole, and closing on Escape.
 #include "Controls.h"
 #include "frmClip.h"
+#include "frmInfo.h"
 #include "frmMain.h"
 #include "frmVersion.h"
 
 #include <QApplication>
+#include <QClipboard>
+#include <QComboBox>
+#include <QLabel>
 #include <QPointer>
 #include <QPushButton>
 #include <QRadioButton>
+#include <QScrollBar>
 #include <QTest>
 #include <QTimer>
 
@@ -19,6 +26,8 @@ using hueprobe::testing::control;
 namespace {
 
 QWidget* openDialog(const QString& menuItem) {
+    if (menuItem == QLatin1String("mnuInfo"))
+        return frmInfo::ShownInstance();
     return menuItem == QLatin1String("mnuClip") ? static_cast<QWidget*>(frmClip::ShownInstance())
                                                 : frmVersion::ShownInstance();
 }
@@ -56,6 +65,7 @@ private slots:
     void cleanup() {
         frmClip::Unload();
         frmVersion::Unload();
+        frmInfo::Unload();
         window.reset();
     }
 
@@ -133,6 +143,73 @@ private slots:
         QCOMPARE(QApplication::focusWidget(), ok);
         QTest::keyClick(ok, Qt::Key_Return);
         QVERIFY(QTest::qWaitFor([&] { return dialog.isNull(); }));
+    }
+
+    void infoFollowsTheColourCopiesItsFormsAndClosesOnEscape() {
+        QWidget* dialog = openActive("mnuInfo");
+        QCOMPARE(openActive("mnuInfo"), dialog);
+        const auto shown = [dialog](const char* name) {
+            return control<QLabel>(dialog, QLatin1String(name))->text();
+        };
+        control<QScrollBar>(window.get(), QStringLiteral("scrColor(2)"))->setValue(255);
+        QCOMPARE(shown("lblForm(0)"), QStringLiteral("#0000ff"));
+        QCOMPARE(shown("lblRatio(0)"), QStringLiteral("8.59:1")); // blue on white
+        QCOMPARE(shown("lblForm(8)"), QStringLiteral("oklch(0.452 0.31321 264.05)"));
+
+        auto* chart = control<QComboBox>(window.get(), QStringLiteral("cmb140"));
+        chart->setCurrentIndex(chart->findText(QStringLiteral("Coral")));
+        emit chart->activated(chart->currentIndex());
+        QCOMPARE(shown("lblName"), QStringLiteral("Coral"));
+        // Coral in CSS Color 4's spaces: colorjs.io's values (tests/core/data), rounded.
+        const QStringList forms{"#ff7f50",
+                                "rgb(255 127 80)",
+                                "rgb(255, 127, 80)",
+                                "hsl(16 100% 66%)",
+                                "hwb(16.11 31.4% 0%)",
+                                "lab(67.98 47.38 48.6)",
+                                "lch(67.98 67.88 45.73)",
+                                "oklab(0.7351 0.12823 0.10854)",
+                                "oklch(0.7351 0.16799 40.25)"};
+        QCOMPARE(forms.size(), frmInfo::FormCount);
+        for (int i = 0; i < forms.size(); ++i) {
+            control<QPushButton>(dialog, QStringLiteral("cmdCopy(%1)").arg(i))->click();
+            QCOMPARE(QGuiApplication::clipboard()->text(), forms.at(i));
+        }
+        const QPointer<QWidget> closing = dialog;
+        QTest::keyClick(dialog->focusWidget(), Qt::Key_Escape);
+        QVERIFY(QTest::qWaitFor([&] { return closing.isNull(); }));
+        QVERIFY(!frmInfo::ShownInstance());
+    }
+
+    // The colours whose forms are the longest any colour has: each still fits
+    // its box, as does every caption of the dialog.
+    void infoShowsEveryFormWhole_data() {
+        QTest::addColumn<QList<int>>("colour");
+        QTest::newRow("longest hwb()") << QList<int>{26, 27, 33};
+        QTest::newRow("longest lab()") << QList<int>{0, 0, 220};
+        QTest::newRow("longest lch()") << QList<int>{0, 0, 178};
+        QTest::newRow("longest oklab() and oklch()") << QList<int>{0, 0, 1};
+    }
+    void infoShowsEveryFormWhole() {
+        QFETCH(QList<int>, colour);
+        choose(window.get(), "mnuInfo");
+        for (int channel = 0; channel < 3; ++channel)
+            control<QScrollBar>(window.get(), QStringLiteral("scrColor(%1)").arg(channel))
+                ->setValue(colour.at(channel));
+        QVERIFY(frmInfo::ShownInstance()
+                    ->findChild<QLabel*>(QStringLiteral("lblForm(8)"))
+                    ->text()
+                    .startsWith(QLatin1String("oklch(")));
+        for (const QLabel* label : frmInfo::ShownInstance()->findChildren<QLabel*>()) {
+            const int needed = QFontMetrics(label->font()).horizontalAdvance(label->text());
+            QVERIFY2(needed <= label->contentsRect().width(),
+                     qPrintable(label->objectName() + ": " + label->text()));
+            // The boxes are sized for the Gothic face: no text needs condensing.
+            const int stretch = label->font().stretch();
+            QVERIFY2(
+                stretch == QFont::AnyStretch || stretch == QFont::Unstretched,
+                qPrintable(label->objectName() + " is condensed to " + QString::number(stretch)));
+        }
     }
 };
 

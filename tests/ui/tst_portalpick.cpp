@@ -1,37 +1,33 @@
 // Taking a colour in a Wayland session through the desktop's portal, on a private
 // bus. The real xdg-desktop-portal takes the call, makes the request object and
-// sends its Response, in front of a stand-in backend: a colour, a cancel, a
-// backend that fails, dies, is missing or cannot pick. A stand-in for the front
-// end itself gives what the real one never does: no portal at all, one that never
-// answers, one too old to pick, and a colour of the wrong type.
+// sends its Response, in front of a stand-in backend: a colour, a cancel, a pick
+// ended unfinished, a colour that cannot be read, no backend for the desktop. A
+// stand-in for the front end itself gives what the real one never does: no portal
+// at all, one that never answers, one too old to pick, and a Response sent before
+// the reply.
+#include "Controls.h"
 #include "frmMain.h"
 #include "frmPair.h"
 
-#include <QAction>
 #include <QDBusConnection>
 #include <QDBusConnectionInterface>
 #include <QDBusMessage>
 #include <QFile>
 #include <QLabel>
-#include <QMessageBox>
 #include <QProcess>
 #include <QPushButton>
 #include <QTemporaryDir>
 #include <QTest>
 
 using namespace hueprobe;
+using hueprobe::testing::choose;
+using hueprobe::testing::control;
+using hueprobe::testing::shownNotice;
 
 namespace {
 
 const QString PortalService = "org.freedesktop.portal.Desktop";
 const QString Desktop = "hueprobetest"; // the session's desktop, which the backend serves
-
-QMessageBox* notice() {
-    for (QWidget* shown : QApplication::topLevelWidgets())
-        if (auto* box = qobject_cast<QMessageBox*>(shown); box && box->isVisible())
-            return box;
-    return nullptr;
-}
 
 bool portalServes() {
     return QDBusConnection::sessionBus().interface()->isServiceRegistered(PortalService);
@@ -63,10 +59,8 @@ class PortalPickTest : public QObject {
 
 private slots:
     void initTestCase();
-    void throughTheDesktopPortal_data();
-    void throughTheDesktopPortal();
-    void whatOnlyABrokenPortalDoes_data();
-    void whatOnlyABrokenPortalDoes();
+    void pick_data();
+    void pick();
     void pickTheSecondColour();
     void cleanup();
 
@@ -76,8 +70,8 @@ public slots:
 private:
     void startFrontEnd(const QString& backend);
     void startStandIn(QProcess& process, const QString& program, const QString& behaviour);
-    void pickAndExpect(const QString& swatch, const QString& says, int bound = 5'000);
-    QString swatch() const { return window->findChild<QLabel*>("lblColor")->text(); }
+    void pickAndExpect(const QString& swatch, const QString& says);
+    QString swatch() const { return control<QLabel>(window.get(), "lblColor")->text(); }
 
     QProcess bus;
     QProcess frontEnd;
@@ -103,8 +97,8 @@ void PortalPickTest::initTestCase() {
 void PortalPickTest::cleanup() {
     if (QTest::currentTestFailed())
         qWarning().noquote() << "xdg-desktop-portal said:" << frontEnd.readAllStandardError();
-    if (notice())
-        notice()->close();
+    if (shownNotice())
+        shownNotice()->close();
     for (QProcess* process : {&frontEnd, &backend, &standIn}) {
         process->terminate();
         process->waitForFinished();
@@ -121,10 +115,10 @@ void PortalPickTest::startStandIn(QProcess& process, const QString& program,
 
 void PortalPickTest::startFrontEnd(const QString& backendBehaviour) {
     setup = std::make_unique<QTemporaryDir>();
-    if (backendBehaviour != "unnamed")
+    if (backendBehaviour != "unnamed") { // "unnamed": no backend for the desktop at all
         nameTheBackend(setup->path());
-    if (backendBehaviour != "unnamed" && backendBehaviour != "absent")
         startStandIn(backend, PORTAL_BACKEND, backendBehaviour);
+    }
     QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
     environment.insert("XDG_DESKTOP_PORTAL_DIR", setup->path());
     environment.insert("XDG_CURRENT_DESKTOP", Desktop);
@@ -134,76 +128,65 @@ void PortalPickTest::startFrontEnd(const QString& backendBehaviour) {
     QTRY_VERIFY(portalServes());
 }
 
-// Waits at most the bound for the message (a silent portal needs the call's own).
-void PortalPickTest::pickAndExpect(const QString& swatch, const QString& says, int bound) {
+// A silent portal's message waits for the call's own bound.
+void PortalPickTest::pickAndExpect(const QString& swatch, const QString& says) {
     window->TakeColour({0x12, 0x34, 0x56});
     responses = 0;
-    window->findChild<QAction*>("mnuPick")->trigger();
+    choose(window.get(), "mnuPick");
     if (says.isEmpty()) {
         QTRY_COMPARE(responses, 1);
         QCoreApplication::processEvents();
-        QCOMPARE(this->swatch(), swatch);
-        QVERIFY(!notice());
+        QVERIFY(!shownNotice());
     } else {
-        QTRY_VERIFY_WITH_TIMEOUT(notice() && notice()->text().contains(says), bound);
-        QCOMPARE(this->swatch(), swatch);
+        QTRY_VERIFY_WITH_TIMEOUT(shownNotice() && shownNotice()->text().contains(says), 12'000);
     }
+    QCOMPARE(this->swatch(), swatch);
 }
 
-// The rows name the backend's behaviour; 123456 is the colour before the pick.
-void PortalPickTest::throughTheDesktopPortal_data() {
-    QTest::addColumn<QString>("backend");
+// On the real front end the rows name the backend's behaviour: one that fails,
+// dies, is missing or cannot pick ends the request as "ended" does, with the same
+// Response. On the stand-in alone they name the stand-in's; none is no portal at
+// all. 123456 is the colour before the pick.
+void PortalPickTest::pick_data() {
+    QTest::addColumn<bool>("realFrontEnd");
+    QTest::addColumn<QString>("behaviour");
     QTest::addColumn<QString>("swatch"); // afterwards
     QTest::addColumn<QString>("says");   // part of the message; empty: no message
     // clang-format off
     const QList<QStringList> rows = {
-        {"colour", "8033FF", ""}, {"cancel", "123456", ""}, {"ended", "123456", "取り終えられません"},
-        {"error", "123456", "取り終えられません"}, {"gone", "123456", "取り終えられません"},
-        {"nocolor", "123456", "色が読めない"}, {"wrongtype", "123456", "色が読めない"},
-        {"below", "123456", "色が読めない"}, {"above", "123456", "色が読めない"},
-        {"nan", "123456", "色が読めない"},
+        {"real", "colour", "8033FF", ""}, {"real", "cancel", "123456", ""},
+        {"real", "ended", "123456", "取り終えられません"},
+        {"real", "nocolor", "123456", "色が読めない"}, {"real", "wrongtype", "123456", "色が読めない"},
+        {"real", "below", "123456", "色が読めない"}, {"real", "above", "123456", "色が読めない"},
+        {"real", "nan", "123456", "色が読めない"},
         // No backend for the desktop: the front end offers no Screenshot portal.
-        {"unnamed", "123456", "機能がありません"},
-        // Named, but not running: the front end cannot reach it.
-        {"absent", "123456", "取り終えられません"},
-        // A backend that takes screenshots but cannot pick a colour.
-        {"old", "123456", "取り終えられません"}};
+        {"real", "unnamed", "123456", "機能がありません"},
+        {"stand-in", "none", "123456", "見つからない"}, {"stand-in", "never", "123456", "答えない"},
+        {"stand-in", "old", "123456", "機能がありません"},
+        // Its Response comes before its reply, as a quick portal's may.
+        {"stand-in", "colour", "8033FF", ""}};
     // clang-format on
     for (const QStringList& row : rows)
-        QTest::newRow(qPrintable(row.at(0))) << row.at(0) << row.at(1) << row.at(2);
+        QTest::addRow("%s %s", qPrintable(row.at(0)), qPrintable(row.at(1)))
+            << (row.at(0) == "real") << row.at(1) << row.at(2) << row.at(3);
 }
 
-void PortalPickTest::throughTheDesktopPortal() {
-    if (QString(FRONT_END).isEmpty())
-        QSKIP("xdg-desktop-portal is not installed (tools/install-deps test installs it)");
-    QFETCH(QString, backend);
+void PortalPickTest::pick() {
+    QFETCH(bool, realFrontEnd);
+    QFETCH(QString, behaviour);
     QFETCH(QString, swatch);
     QFETCH(QString, says);
-    startFrontEnd(backend);
-    pickAndExpect(swatch, says);
-    if (backend != "unnamed" && backend != "absent") { // the front end asked the backend
-        QTRY_VERIFY(this->backend.canReadLine());
-        QCOMPARE(this->backend.readLine(), "asked\n");
-    }
-}
-
-void PortalPickTest::whatOnlyABrokenPortalDoes_data() {
-    QTest::addColumn<QString>("behaviour"); // of the stand-in; none: no portal at all
-    QTest::addColumn<QString>("says");
-    // clang-format off
-    QTest::newRow("none") << "none" << "見つからない";
-    QTest::newRow("never") << "never" << "答えない";
-    QTest::newRow("old") << "old" << "機能がありません";
-    QTest::newRow("wrongtype") << "wrongtype" << "色が読めない";
-    // clang-format on
-}
-
-void PortalPickTest::whatOnlyABrokenPortalDoes() {
-    QFETCH(QString, behaviour);
-    QFETCH(QString, says);
-    if (behaviour != "none")
+    if (realFrontEnd && QString(FRONT_END).isEmpty())
+        QSKIP("xdg-desktop-portal is not installed (tools/install-deps test installs it)");
+    if (realFrontEnd)
+        startFrontEnd(behaviour);
+    else if (behaviour != "none")
         startStandIn(standIn, STAND_IN, behaviour);
-    pickAndExpect("123456", says, 12'000);
+    pickAndExpect(swatch, says);
+    if (realFrontEnd && behaviour != "unnamed") { // the front end asked the backend
+        QTRY_VERIFY(backend.canReadLine());
+        QCOMPARE(backend.readLine(), "asked\n");
+    }
 }
 
 // 文字と背景 takes its second colour through the same portal, leaving the current one.
@@ -212,10 +195,10 @@ void PortalPickTest::pickTheSecondColour() {
         QSKIP("xdg-desktop-portal is not installed (tools/install-deps test installs it)");
     startFrontEnd("colour");
     window->TakeColour({0x12, 0x34, 0x56});
-    window->findChild<QAction*>("mnuPair")->trigger();
+    choose(window.get(), "mnuPair");
     frmPair* dialog = frmPair::ShownInstance();
-    dialog->findChild<QPushButton*>("cmdPick")->click();
-    QTRY_COMPARE_WITH_TIMEOUT(dialog->findChild<QLabel*>("lblSecond")->text(),
+    control<QPushButton>(dialog, "cmdPick")->click();
+    QTRY_COMPARE_WITH_TIMEOUT(control<QLabel>(dialog, "lblSecond")->text(),
                               QStringLiteral("#8033ff"), 15'000);
     QCOMPARE(swatch(), QStringLiteral("123456"));
     frmPair::Unload();

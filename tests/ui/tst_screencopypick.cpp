@@ -27,8 +27,7 @@ QString codeOf(QColor colour) {
     return colour.name().mid(1).toUpper();
 }
 QString codeOf(const std::optional<Channels>& colour) {
-    return colour ? codeOf(QColor(colour->at(0), colour->at(1), colour->at(2)))
-                  : QStringLiteral("none");
+    return colour ? codeOf(QColor(colour->at(0), colour->at(1), colour->at(2))) : "none";
 }
 
 QWidget* overlay() {
@@ -54,6 +53,7 @@ private slots:
 
 private:
     void useGrim(const QString& script);
+    void useGrimOnThePattern() { useGrim("exec /bin/cat '" + folder.filePath("screen.ppm") + "'"); }
     std::optional<PickAnswer> ask();
 
     QTemporaryDir folder;
@@ -115,7 +115,7 @@ void ScreencopyPickTest::keys_data() {
 void ScreencopyPickTest::keys() {
     QFETCH(QList<int>, keys);
     QFETCH(QPoint, moved);
-    useGrim("exec /bin/cat '" + folder.filePath("screen.ppm") + "'");
+    useGrimOnThePattern();
     QVERIFY(!ask());
     QTRY_VERIFY2(overlay(), answer ? qPrintable(answer->reason) : "no answer");
     for (const int key : std::as_const(keys))
@@ -130,7 +130,7 @@ void ScreencopyPickTest::keys() {
 
 // A pointer three quarters into a device pixel is over that pixel, not the next.
 void ScreencopyPickTest::click() {
-    useGrim("exec /bin/cat '" + folder.filePath("screen.ppm") + "'");
+    useGrimOnThePattern();
     ask();
     QTRY_VERIFY(overlay());
     const qreal ratio = qreal(device.width()) / overlay()->width();
@@ -145,16 +145,13 @@ void ScreencopyPickTest::click() {
 void ScreencopyPickTest::failures_data() {
     QTest::addColumn<QString>("grim"); // the script; empty: no grim at all
     QTest::addColumn<QString>("says");
-    QTest::newRow("missing") << ""
-                             << "grim をインストールしてください";
-    QTest::newRow("refused") << "echo 'compositor lacks screencopy' >&2; exit 1"
-                             << "（grim: compositor lacks screencopy）";
-    QTest::newRow("silent failure") << "exit 3"
-                                    << "終了コード 3";
-    QTest::newRow("crash") << "kill -SEGV $$"
-                           << "異常終了";
-    QTest::newRow("no image") << "echo 'P6 nonsense'"
-                              << "画面の画像が読めなかった";
+    // clang-format off
+    QTest::newRow("missing") << "" << "grim をインストールしてください";
+    QTest::newRow("refused") << "echo 'compositor lacks screencopy' >&2; exit 1" << "（grim: compositor lacks screencopy）";
+    QTest::newRow("silent failure") << "exit 3" << "終了コード 3";
+    QTest::newRow("crash") << "kill -SEGV $$" << "異常終了";
+    QTest::newRow("no image") << "echo 'P6 nonsense'" << "画面の画像が読めなかった";
+    // clang-format on
 }
 
 void ScreencopyPickTest::failures() {
@@ -169,7 +166,7 @@ void ScreencopyPickTest::failures() {
 }
 
 void ScreencopyPickTest::outputTakenAway() {
-    useGrim("exec /bin/cat '" + folder.filePath("screen.ppm") + "'");
+    useGrimOnThePattern();
     ask();
     QTRY_VERIFY(overlay());
     emit qGuiApp->screenRemoved(QGuiApplication::primaryScreen());

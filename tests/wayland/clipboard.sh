@@ -20,19 +20,13 @@ log=$sway_runtime/hueprobe.log
 # ("Nothing is copied" since wl-clipboard 2.2).
 pasted() { as_sway_user wl-paste --no-newline 2>/dev/null || echo 'No selection'; }
 clipboard_is() { [ "$(pasted)" = "$1" ]; }
-expect_clipboard() {
-    eventually clipboard_is "$1" || fail "$2: the clipboard holds '$(pasted)'"
-}
+expect_clipboard() { eventually clipboard_is "$1" || fail "$2: the clipboard holds '$(pasted)'"; }
 put_on_clipboard() { # wl-copy's child must not hold a pipe the test waits on
     as_sway_user wl-copy "$1" </dev/null >/dev/null 2>&1
     expect_clipboard "$1" "after wl-copy"
 }
-clipboard_changed() {
-    ! clipboard_is 'older text'
-}
-no_window_open() {
-    ! as_sway_user swaymsg -t get_tree | grep -q '"app_id"'
-}
+clipboard_changed() { ! clipboard_is 'older text'; }
+no_window_open() { ! as_sway_user swaymsg -t get_tree | grep -q '"app_id"'; }
 
 # start [ENV_ASSIGNMENT...]: Hueprobe on its own, with these variables set.
 start() {
@@ -89,7 +83,6 @@ while read -r ending desktop kept; do
 done <<TABLE
 menu sway kept
 TERM sway kept
-HUP sway kept
 menu KDE gone
 TERM ubuntu:GNOME gone
 TABLE

@@ -9,77 +9,52 @@
 # of nobody's own; the programs under test must then be readable by nobody, which
 # sway_program sees to.
 
-fail() {
-    echo "FAIL: $*" >&2
-    exit 1
-}
+# fail and eventually, as the X11 tests have them.
+# shellcheck source=tests/x-server.sh
+. "$(dirname "$0")/../x-server.sh"
 
-# Retries a check until it holds, for at most about 20 seconds (a bound, not a timing).
-eventually() {
-    tries=0
-    until "$@"; do
-        tries=$((tries + 1))
-        [ "$tries" -lt 200 ] || return 1
-        sleep 0.1
-    done
-}
-
-# The status CTest reads as a skipped test (SKIP_RETURN_CODE).
-sway_skip_status=77
-
-# Skips the test, saying which package to install, when COMMAND is missing.
+# Skips the test (CTest's SKIP_RETURN_CODE), saying which package to install, when
+# COMMAND is missing.
 need_command() { # COMMAND PACKAGE
     command -v "$1" >/dev/null 2>&1 && return 0
     echo "SKIP: $1 is missing; install the $2 package" >&2
-    exit "$sway_skip_status"
+    exit 77
 }
 
 # Skips the test unless sway, its clients and Qt's Wayland platform are all here.
 need_sway_session() {
-    need_command sway sway
-    need_command swaymsg sway
-    need_command wl-copy wl-clipboard
-    need_command wl-paste wl-clipboard
-    need_command wtype wtype
-    need_command grim grim
-    need_command setpriv util-linux
+    for needed in sway:sway swaymsg:sway wl-copy:wl-clipboard wl-paste:wl-clipboard wtype:wtype \
+        grim:grim setpriv:util-linux; do
+        need_command "${needed%%:*}" "${needed#*:}"
+    done
     for plugin in /usr/lib/*/qt6/plugins/platforms/libqwayland-generic.so \
         /usr/lib/qt6/plugins/platforms/libqwayland-generic.so; do
         [ -e "$plugin" ] && return 0
     done
     echo "SKIP: Qt's Wayland platform is missing; install the qt6-wayland package" >&2
-    exit "$sway_skip_status"
+    exit 77
 }
 
 # Runs a program as the user sway runs as, on its display, with nothing of the
-# caller's X server.
+# caller's X server. sway_user holds the words that change the user, set by start_sway.
+# shellcheck disable=SC2086 # sway_user is several words, or none
 as_sway_user() {
     : "${sway_runtime:?start_sway first}"
-    if [ "$(id -u)" -eq 0 ]; then
-        setpriv --reuid=65534 --regid=65534 --clear-groups \
-            env -u DISPLAY HOME="$sway_runtime/home" "$@"
-    else
-        env -u DISPLAY "$@"
-    fi
+    env -u DISPLAY ${sway_user-} "$@"
 }
 
 # The same in the background; spawned is then the program's own process (a function
 # run with & would leave a shell between, which a signal would reach instead).
+# shellcheck disable=SC2086 # sway_user is several words, or none
 spawn_as_sway_user() {
     : "${sway_runtime:?start_sway first}"
-    if [ "$(id -u)" -eq 0 ]; then
-        setpriv --reuid=65534 --regid=65534 --clear-groups \
-            env -u DISPLAY HOME="$sway_runtime/home" "$@" &
-    else
-        env -u DISPLAY "$@" &
-    fi
+    env -u DISPLAY ${sway_user-} "$@" &
     spawned=$!
 }
 
 # A path to PROGRAM that the sway user may run: PROGRAM itself where it can, else a
 # copy in a folder of its own (a build tree in root's home or in a private folder).
 sway_program() { # PROGRAM
-    : "${sway_runtime:?start_sway first}"
     if as_sway_user test -r "$1" -a -x "$1"; then
         echo "$1"
         return
@@ -109,7 +84,11 @@ start_sway() {
         echo "output * mode ${SWAY_MODE:-1024x768} scale ${SWAY_SCALE:-1} bg $background solid_color"
         for line in "$@"; do echo "$line"; done
     } >"$sway_runtime/config"
-    [ "$(id -u)" -ne 0 ] || chown -R 65534:65534 "$sway_runtime"
+    sway_user=""
+    if [ "$(id -u)" -eq 0 ]; then
+        chown -R 65534:65534 "$sway_runtime"
+        sway_user="setpriv --reuid=65534 --regid=65534 --clear-groups env HOME=$sway_runtime/home"
+    fi
     chmod 700 "$sway_runtime"
     XDG_RUNTIME_DIR=$sway_runtime
     export XDG_RUNTIME_DIR
