@@ -2,8 +2,9 @@
 # Taking a colour from the screen of a wlroots desktop by keyboard alone, as only a
 # real compositor shows it: Hueprobe's overlay gets the keys, and over a tiled
 # pattern of 16 colours in each 4x4 square, grim's image is in device pixels and
-# each arrow key moves one of them, at scale 1 and 2; Escape cancels. What each key
-# means, grim's failures and the portal asked first are proven offscreen (tests/ui).
+# each arrow key moves one of them, at scale 1 and 2; Escape cancels; an output
+# taken away mid-pick brings a message. What each key means, grim's failures and
+# the portal asked first are proven offscreen (tests/ui).
 # Usage: screen_pick.sh HUEPROBE
 set -eu
 # shellcheck source=tests/wayland/sway-session.sh
@@ -35,7 +36,10 @@ node = focused(json.load(sys.stdin)) or {}
 sys.exit(node.get("app_id") != sys.argv[1] or node.get("fullscreen_mode") != 1)' "$AppId"
 }
 # Hueprobe shows its main window alone.
-main_alone() { [ "$(as_sway_user swaymsg -t get_tree | grep -c "\"app_id\": \"$AppId\"")" -eq 1 ]; }
+windows() { as_sway_user swaymsg -t get_tree | grep -c "\"app_id\": \"$AppId\""; }
+main_alone() { [ "$(windows)" -eq 1 ]; }
+# Hueprobe shows a second window, not its overlay, and it has the keyboard.
+message_focused() { [ "$(windows)" -eq 2 ] && ! overlay_focused; }
 expect() { eventually "$1" || fail "$2: not $1: $(hueprobe_log)"; }
 
 # The colour in force, copied by the copy button (which keeps the focus).
@@ -113,3 +117,21 @@ END
 
 pattern 1
 pattern 2
+
+step "an output taken away mid-pick: a message, and the colour as it was"
+spawn_as_sway_user "$hueprobe" 2>"$sway_runtime/hueprobe.log"
+app=$spawned
+expect main_alone "at start"
+sway_keys -k Tab -k Tab -k Tab -k Tab
+as_sway_user swaymsg create_output >/dev/null
+sway_keys -M ctrl -M shift -k c -m shift -m ctrl
+expect overlay_focused "over two outputs"
+# sway 1.7 (Debian 12) can only disable an output, which leaves it to its clients.
+if as_sway_user swaymsg output HEADLESS-2 unplug >/dev/null 2>&1; then
+    expect message_focused "when an output went"
+    sway_keys -k Escape
+    expect main_alone "after the message"
+    expect_colour 000000
+else
+    echo "sway $(sway --version | cut -d' ' -f3) cannot take an output away: not checked"
+fi
