@@ -16,10 +16,6 @@ start_sway '#000000'
 hueprobe=$(sway_program "$1")
 log=$sway_runtime/hueprobe.log
 
-# An empty clipboard reads "No selection", whatever wl-paste's own words for it
-# ("Nothing is copied" since wl-clipboard 2.2).
-pasted() { as_sway_user wl-paste --no-newline 2>/dev/null || echo 'No selection'; }
-clipboard_is() { [ "$(pasted)" = "$1" ]; }
 expect_clipboard() { eventually clipboard_is "$1" || fail "$2: the clipboard holds '$(pasted)'"; }
 put_on_clipboard() { # wl-copy's child must not hold a pipe the test waits on
     as_sway_user wl-copy "$1" </dev/null >/dev/null 2>&1

@@ -24,7 +24,6 @@ trap 'kill $app 2>/dev/null || true; stop_sway; rm -rf "$work"' EXIT
 
 step() { echo "-- $*"; }
 hueprobe_log() { cat "$sway_runtime/hueprobe.log"; }
-clipboard_is() { [ "$(as_sway_user wl-paste --no-newline 2>/dev/null)" = "$1" ]; }
 
 # Hueprobe's picker has the keyboard: the focused window is its full-screen overlay.
 overlay_focused() {
@@ -47,7 +46,7 @@ expect_colour() {
     as_sway_user wl-copy --clear
     sway_keys -k space
     eventually clipboard_is "$1" ||
-        fail "the colour is '$(as_sway_user wl-paste --no-newline 2>&1)', not '$1'"
+        fail "the colour is '$(pasted)', not '$1'"
 }
 
 # pick COLOUR KEY...: the picker opened by Ctrl+Shift+C, the keys typed (wtype's

@@ -13,6 +13,12 @@
 # shellcheck source=tests/x-server.sh
 . "$(dirname "$0")/../x-server.sh"
 
+# What another Wayland program pastes, in place of the X11 tests' clipboard_is. An
+# empty clipboard reads "No selection", whatever wl-paste's own words for it
+# ("Nothing is copied" since wl-clipboard 2.2).
+pasted() { as_sway_user wl-paste --no-newline 2>/dev/null || echo 'No selection'; }
+clipboard_is() { [ "$(pasted)" = "$1" ]; }
+
 # Skips the test (CTest's SKIP_RETURN_CODE), saying which package to install, when
 # COMMAND is missing.
 need_command() { # COMMAND PACKAGE
